@@ -1,0 +1,16 @@
+#include "runtime_error.h"
+
+namespace movra {
+
+RuntimeError::RuntimeError(int number, const std::string& message)
+    : std::runtime_error(message), number_(number) {}
+
+void RaiseOverflow() {
+    throw RuntimeError(OverflowError, "オーバーフローしました。");
+}
+
+void RaiseSubscriptOutOfRange() {
+    throw RuntimeError(SubscriptOutOfRangeError, "インデックスが有効範囲にありません。");
+}
+
+}  // namespace movra

@@ -1,0 +1,28 @@
+#include "image_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace movra {
+
+ImageSurface::ImageSurface(int width, int height, double scale, std::uint32_t background)
+    : width_(int(std::lround(width * scale))),
+      height_(int(std::lround(height * scale))),
+      scale_(scale),
+      pixels_(std::size_t(width_) * height_, 0xff000000u | background) {}
+
+int ImageSurface::ToDevice(float twips, int limit) const {
+    const long device = std::lround(twips * scale_ / TwipsPerPixel);
+    return int(std::clamp<long>(device, 0, limit));
+}
+
+void ImageSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    const int left = ToDevice(std::min(x1, x2), width_), right = ToDevice(std::max(x1, x2), width_);
+    const int top = ToDevice(std::min(y1, y2), height_), bottom = ToDevice(std::max(y1, y2), height_);
+    const std::uint32_t pixel = ToPixel(colour);
+    for (int y = top; y < bottom; ++y)
+        std::fill(pixels_.begin() + std::ptrdiff_t(y) * width_ + left,
+                  pixels_.begin() + std::ptrdiff_t(y) * width_ + right, pixel);
+}
+
+}  // namespace movra

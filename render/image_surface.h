@@ -1,0 +1,46 @@
+// A surface that paints into a pixel image, 15 twips to a logical pixel.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "surface.h"
+
+namespace movra {
+
+inline constexpr int TwipsPerPixel = 15;
+
+// Pixels are 0xAARRGGBB words, row by row, ready to wrap in a 32-bit image.
+// The image may hold several device pixels per logical pixel (scale), so that
+// cells are painted sharp at any density rather than enlarged afterwards.
+// A box covers its near edges but not its far ones: the box from 0 to 60 twips
+// is pixels 0..3, and neighbouring cells never overlap.
+class ImageSurface : public Surface {
+public:
+    // Size in logical pixels; background as 0xRRGGBB.
+    ImageSurface(int width, int height, double scale, std::uint32_t background);
+
+    void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
+
+    int width() const { return width_; }    // device pixels
+    int height() const { return height_; }  // device pixels
+    double scale() const { return scale_; }
+    const std::uint32_t* pixels() const { return pixels_.data(); }
+    std::uint32_t pixel(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
+
+private:
+    int ToDevice(float twips, int limit) const;
+
+    int width_;
+    int height_;
+    double scale_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+// The 0xAARRGGBB pixel of a colour value.
+constexpr std::uint32_t ToPixel(Colour colour) {
+    const std::uint32_t red = colour & 0xff, green = (colour >> 8) & 0xff, blue = (colour >> 16) & 0xff;
+    return 0xff000000u | red << 16 | green << 8 | blue;
+}
+
+}  // namespace movra
