@@ -10,6 +10,9 @@ namespace movra {
 
 inline constexpr int TwipsPerPixel = 15;
 
+// Where a window system gives no palette: the usual light grey of controls.
+inline constexpr std::uint32_t DefaultControlColour = 0xf0f0f0;
+
 // Pixels are 0xAARRGGBB words, row by row, ready to wrap in a 32-bit image.
 // The image may hold several device pixels per logical pixel (scale), so that
 // cells are painted sharp at any density rather than enlarged afterwards.

@@ -1,0 +1,82 @@
+#include "script.h"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+#include "press.h"
+
+namespace movra::replay {
+namespace {
+
+bool IsDecimal(const std::string& word) {
+    std::size_t i = word[0] == '-' ? 1 : 0, digits = 0, points = 0;
+    for (; i < word.size(); ++i) {
+        if (word[i] == '.')
+            ++points;
+        else if (word[i] >= '0' && word[i] <= '9')
+            ++digits;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+double Number(const std::string& word, int line, const char* what) {
+    double value = 0;
+    if (!IsDecimal(word) ||
+        std::from_chars(word.data(), word.data() + word.size(), value).ec != std::errc())
+        throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
+    return value;
+}
+
+long Whole(const std::string& word, int line, const char* what, long low, long high) {
+    const double value = Number(word, line, what);
+    if (value != std::floor(value) || value < low || value > high)
+        throw ScriptError(line, std::string(what) + " must be a whole number from " +
+                                    std::to_string(low) + " to " + std::to_string(high) +
+                                    ": '" + word + "'");
+    return long(value);
+}
+
+Command Press(const std::vector<std::string>& words, int line) {
+    if (words.size() < 3 || words.size() > 4)
+        throw ScriptError(line, "usage: press X Y [BUTTON]");
+    Command command{Command::Press};
+    const double x = Number(words[1], line, "X"), y = Number(words[2], line, "Y");
+    if (x < 0 || x >= PondWidthTwips || y < 0 || y >= PondHeightTwips)
+        throw ScriptError(line, "press outside the pond (0 <= X < 1800, 0 <= Y < 1785 twips)");
+    command.x = float(x);
+    command.y = float(y);
+    if (words.size() == 4) command.button = int(Whole(words[3], line, "BUTTON", 1, 7));
+    return command;
+}
+
+Command Tick(const std::vector<std::string>& words, int line) {
+    if (words.size() > 2) throw ScriptError(line, "usage: tick [N]");
+    Command command{Command::Tick};
+    if (words.size() == 2) command.ticks = Whole(words[1], line, "N", 1, MaxTicks);
+    return command;
+}
+
+}  // namespace
+
+std::vector<Command> ReadScript(std::istream& in) {
+    std::vector<Command> commands;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        std::istringstream fields(text.substr(0, text.find('#')));
+        std::vector<std::string> words;
+        for (std::string word; fields >> word;) words.push_back(word);
+        if (words.empty()) continue;
+        if (words[0] == "press")
+            commands.push_back(Press(words, line));
+        else if (words[0] == "tick")
+            commands.push_back(Tick(words, line));
+        else
+            throw ScriptError(line, "unknown command '" + words[0] + "'");
+    }
+    return commands;
+}
+
+}  // namespace movra::replay
