@@ -1,0 +1,72 @@
+// The movra-replay program as its users meet it: exit statuses, messages, image files.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Outcome {
+    int status;
+    QByteArray out, err;
+};
+
+Outcome Replay(const QStringList& arguments, const QByteArray& script) {
+    QProcess process;
+    process.start(MOVRA_REPLAY, arguments);
+    process.write(script);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(ReplayProgram, ABadScriptLineStopsBeforeAnyOutputWithStatus2) {
+    const Outcome run = Replay({}, "press 935 455\ntick 2\npress 20 20 9\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith("movra-replay: line 3: ")) << run.err.toStdString();
+}
+
+TEST(ReplayProgram, BadOptionsAndUnwritableOutputsAreRefusedUpFront) {
+    for (const QStringList& arguments :
+         {QStringList{"--scale", "17"}, QStringList{"--frobnicate"}, QStringList{"a", "b"},
+          QStringList{"--gif", "/nonexistent/dir/x.gif"}, QStringList{"--png", "/proc/movra"},
+          QStringList{"/nonexistent/script"}}) {
+        const Outcome run = Replay(arguments, "tick\n");
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith("movra-replay: "));
+    }
+}
+
+TEST(ReplayProgram, ReadsTheScriptFromStandardInputGivenADash) {
+    const Outcome run = Replay({"-"}, "press 935 455\ntick 2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.endsWith("tick 2\nbox 960 480 1020 540 15400960\n"));
+}
+
+TEST(ReplayProgram, ImagesShowThePaintedCellsEnlargedWholePixels) {
+    QTemporaryDir dir;
+    const QString gif = dir.filePath("pond.gif");
+    const Outcome run = Replay({"--png", dir.path(), "--gif", gif, "--scale", "3"}, "press 935 455\ntick 2\n");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+    const QImage first(dir.filePath("tick-0001.png"));
+    const QImage second(dir.filePath("tick-0002.png"));
+    ASSERT_EQ(second.size(), QSize(360, 357));
+    EXPECT_EQ(first.pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 200));
+    EXPECT_EQ(second.pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 235));  // cell (17, 9)
+    EXPECT_EQ(second.pixel(16 * 12, 8 * 12), qRgb(0, 0, 235));          // its corner pixel
+    EXPECT_EQ(second.pixel(17 * 12, 8 * 12), qRgb(0, 0, 200));          // the next cell
+    EXPECT_EQ(second.pixel(359, 356), qRgb(0xf0, 0xf0, 0xf0));          // unpainted strip
+
+    QImageReader animation(gif);
+    EXPECT_EQ(animation.imageCount(), 2);
+    EXPECT_EQ(animation.nextImageDelay(), 100);
+    EXPECT_EQ(animation.read().pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 200));
+    EXPECT_EQ(animation.read().pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 235));
+}
+
+}  // namespace
