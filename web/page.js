@@ -1,0 +1,179 @@
+// The page around the compiled core: the timer, presses on the pond, the popup
+// menu and its panels. The ripples themselves come from movra.js.
+'use strict';
+
+const TWIPS_PER_PIXEL = 15;
+const POND_WIDTH = 120;  // the pond's inner area, CSS px
+const POND_HEIGHT = 119;
+const UNPAINTED = '#f0f0f0';  // the control colour where no cell is painted
+const TICK_MS = 100;
+const DRAWN_CELLS = 29;
+const CELL_TWIPS = 60;
+
+createMovra().then(start);
+
+function start(core) {
+  const canvas = document.getElementById('pond');
+  const context = canvas.getContext('2d');
+  const menu = document.getElementById('menu');
+  const about = document.getElementById('about');
+  const help = document.getElementById('help');
+  let ticks = 0;
+  let ended = false;
+  let scale = 1;  // device pixels per CSS pixel
+
+  // Box edges land on whole device pixels, so cells stay sharp at any ratio.
+  const toDevice = (twips) => Math.round((twips / TWIPS_PER_PIXEL) * scale);
+  const cssColour = (c) => `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})`;
+
+  function fillBox(x1, y1, x2, y2, colour) {
+    const left = toDevice(x1), top = toDevice(y1);
+    context.fillStyle = cssColour(colour);
+    context.fillRect(left, top, toDevice(x2) - left, toDevice(y2) - top);
+  }
+
+  // A canvas sized afresh is blank, and the drawing pass repaints only changed
+  // cells, so what the pond shows is repainted from the model.
+  function sizeCanvas() {
+    scale = window.devicePixelRatio || 1;
+    canvas.width = Math.round(POND_WIDTH * scale);
+    canvas.height = Math.round(POND_HEIGHT * scale);
+    context.fillStyle = UNPAINTED;
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    if (ticks === 0) return;
+    for (let col = 1; col <= DRAWN_CELLS; ++col)
+      for (let row = 1; row <= DRAWN_CELLS; ++row)
+        fillBox((col - 1) * CELL_TWIPS, (row - 1) * CELL_TWIPS, col * CELL_TWIPS, row * CELL_TWIPS,
+                core._movra_shown_colour(col, row));
+  }
+
+  function watchPixelRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener(
+        'change', () => { sizeCanvas(); watchPixelRatio(); }, {once: true});
+  }
+
+  function tick() {
+    const count = core._movra_tick();
+    if (count < 0) {
+      end(`実行時エラー '${-count}':\n${core.UTF8ToString(core._movra_error_message())}`);
+      return;
+    }
+    const first = core._movra_boxes() / 4;
+    const values = core.HEAP32;
+    for (let i = 0; i < count; ++i) {
+      const at = first + i * 5;
+      fillBox(values[at], values[at + 1], values[at + 2], values[at + 3], values[at + 4]);
+    }
+    ++ticks;
+  }
+
+  // The press lands on the logical pixel under it, as on the desktop, where
+  // positions arrive as whole pixels of 15 twips.
+  function press(clientX, clientY, button) {
+    const rect = canvas.getBoundingClientRect();
+    const x = Math.min(Math.max(Math.floor(clientX - rect.left), 0), POND_WIDTH - 1);
+    const y = Math.min(Math.max(Math.floor(clientY - rect.top), 0), POND_HEIGHT - 1);
+    if (core._movra_press(x * TWIPS_PER_PIXEL, y * TWIPS_PER_PIXEL, button)) openMenu(clientX, clientY);
+  }
+
+  // Button code: 1 left, 2 right, 4 middle, summed over the buttons held.
+  function buttonCode(event) {
+    if (event.buttons) return event.buttons & 7;
+    return [1, 4, 2][event.button] || 1;
+  }
+
+  canvas.addEventListener('mousedown', (event) => {
+    event.preventDefault();
+    if (!ended) press(event.clientX, event.clientY, buttonCode(event));
+  });
+  canvas.addEventListener('touchstart', (event) => {
+    event.preventDefault();  // no emulated mouse press after it, and no scrolling
+    if (ended) return;
+    for (const touch of event.changedTouches) press(touch.clientX, touch.clientY, 1);
+  }, {passive: false});
+  document.addEventListener('contextmenu', (event) => event.preventDefault());
+
+  function openMenu(x, y) {
+    menu.hidden = false;
+    const width = menu.offsetWidth, height = menu.offsetHeight;
+    menu.style.left = `${Math.max(0, Math.min(x, window.innerWidth - width))}px`;
+    menu.style.top = `${Math.max(0, Math.min(y, window.innerHeight - height))}px`;
+  }
+  const closeMenu = () => { menu.hidden = true; };
+
+  // While the menu is open, a press elsewhere only closes it, as a popup menu
+  // takes the press that dismisses it.
+  for (const type of ['mousedown', 'touchstart']) {
+    document.addEventListener(type, (event) => {
+      if (menu.hidden || menu.contains(event.target)) return;
+      closeMenu();
+      event.stopPropagation();
+      event.preventDefault();
+    }, {capture: true, passive: false});
+  }
+  document.addEventListener('keydown', (event) => {
+    if (menu.hidden) return;
+    if (event.key === 'Escape') {
+      closeMenu();
+      return;
+    }
+    const item = menu.querySelector(`[data-key="${event.key.toLowerCase()}"]`);
+    if (item) {
+      event.preventDefault();
+      choose(item.dataset.command);
+    }
+  });
+  menu.addEventListener('click', (event) => {
+    const item = event.target.closest('[data-command]');
+    if (item) choose(item.dataset.command);
+  });
+
+  function choose(command) {
+    closeMenu();
+    if (command === 'help') showHelp();
+    else if (command === 'version') showAbout();
+    else if (command === 'end') end();
+  }
+
+  function showHelp() {
+    const frame = help.querySelector('iframe');
+    if (!frame.getAttribute('src')) frame.src = 'help.html';
+    help.hidden = false;
+  }
+
+  // One about box: asked for again while open, the same box comes forward.
+  function showAbout() {
+    about.hidden = false;
+    document.getElementById('about-ok').focus();
+  }
+  document.getElementById('about-ok').addEventListener('click', () => { about.hidden = true; });
+  for (const panel of [about, help])
+    panel.querySelector('.close').addEventListener('click', () => { panel.hidden = true; });
+
+  // Ending stops everything at once; the page only says that Movra has ended.
+  function end(error) {
+    ended = true;
+    clearInterval(timer);
+    for (const element of [menu, about, help, document.getElementById('main-window')])
+      element.hidden = true;
+    if (error) {
+      const text = document.getElementById('error-text');
+      text.textContent = error;
+      text.hidden = false;
+    }
+    document.getElementById('ended').hidden = false;
+  }
+
+  // For tests and the curious: how far the pond has run.
+  window.movraPage = {
+    get ticks() { return ticks; },
+    get ended() { return ended; },
+    shownColour: (col, row) => core._movra_shown_colour(col, row),
+  };
+
+  const status = core._movra_reset();
+  sizeCanvas();
+  watchPixelRatio();
+  const timer = setInterval(tick, TICK_MS);
+  if (status < 0) end(`実行時エラー '${-status}':\n${core.UTF8ToString(core._movra_error_message())}`);
+}
