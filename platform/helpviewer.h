@@ -1,0 +1,20 @@
+// The help viewer: a window of its own that shows a help document.
+#pragma once
+
+#include <QTextBrowser>
+
+namespace movra {
+
+// Stands in for the system help viewer. It belongs to the platform, not to
+// the program, so it never keeps the program running on its own.
+class HelpViewer : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    HelpViewer();
+
+    // Shows the HTML (UTF-8) document at path; if it cannot be read, says so here.
+    void Open(const QString& path);
+};
+
+}  // namespace movra

@@ -1,0 +1,64 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace movra {
+namespace {
+
+constexpr int BorderWidth = 1;
+
+QSize InnerSize(const QRect& geometry) {
+    return geometry.size() - QSize(2 * BorderWidth, 2 * BorderWidth);
+}
+
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0) +
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
+    : QFrame(parent),
+      surface_(InnerSize(geometry).width(), InnerSize(geometry).height(), 1.0,
+               parent->palette().color(QPalette::Button).rgb() & 0xffffffu),
+      image_(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(), surface_.height(),
+             QImage::Format_RGB32) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(BorderWidth);
+    setGeometry(geometry);
+}
+
+void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    surface_.FillBox(x1, y1, x2, y2, colour);
+    const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
+    const QRect box(QPoint(pixels(std::min(x1, x2)), pixels(std::min(y1, y2))),
+                    QPoint(pixels(std::max(x1, x2)) - 1, pixels(std::max(y1, y2)) - 1));
+    update(box.translated(contentsRect().topLeft()) & contentsRect());
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    // The whole image is drawn under the dirty region's clip rather than cut
+    // into pieces, so that at fractional device pixel ratios every update
+    // samples the image the same way and cell edges never shift. Without
+    // smooth transforms the scaling is nearest-neighbour: cells stay crisp.
+    QPainter painter(this);
+    painter.drawImage(contentsRect(), image_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    // Like the original control, only the three main buttons and only the
+    // inner area (not the border) produce a press.
+    const int code = ButtonCode(event->buttons());
+    const QPointF inner = event->position() - contentsRect().topLeft();
+    const bool inside = inner.x() >= 0 && inner.x() < contentsRect().width() && inner.y() >= 0 &&
+                        inner.y() < contentsRect().height();
+    if (!inside || !(event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton))) return;
+    emit MouseDown(code, float(inner.x() * TwipsPerPixel), float(inner.y() * TwipsPerPixel));
+}
+
+}  // namespace movra

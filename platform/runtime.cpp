@@ -1,0 +1,42 @@
+#include "runtime.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <cstdlib>
+
+namespace movra {
+
+Runtime::Runtime()
+    : Runtime([](const QString& title, const QString& text) { QMessageBox::critical(nullptr, title, text); },
+              [](int status) { QCoreApplication::exit(status); }) {}
+
+Runtime::Runtime(Reporter report, Ender end) : report_(std::move(report)), end_(std::move(end)) {}
+
+Runtime::~Runtime() = default;
+
+void Runtime::End(int status) {
+    ended_ = true;
+    // Hidden, not closed: closing the last window would ask the application
+    // to quit a second time, with status 0.
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    end_(status);
+}
+
+QString Runtime::AppPath() const { return QCoreApplication::applicationDirPath(); }
+
+void Runtime::ShowHelp(const QString& path) {
+    if (!help_) help_ = std::make_unique<HelpViewer>();
+    help_->Open(path);
+}
+
+void Runtime::Fail(const RuntimeError& error) {
+    // Stop every handler first: the message box runs its own event loop, in
+    // which the timer would otherwise keep raising the same error.
+    ended_ = true;
+    report_(QCoreApplication::applicationName(),
+            QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())));
+    End(EXIT_FAILURE);
+}
+
+}  // namespace movra
