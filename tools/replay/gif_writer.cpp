@@ -1,5 +1,6 @@
 #include "gif_writer.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
 
 #include <map>
@@ -32,8 +33,12 @@ void PutLoopForever(GifFileType* gif) {
 
 GifWriter::GifWriter(const std::string& path, int width, int height, int delayCentiseconds)
     : width_(width), height_(height), delay_(delayCentiseconds) {
+    // Opened here rather than by giflib, which would make the file private to
+    // its owner; this way the umask decides, as for any other output.
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (file < 0) Fail(E_GIF_ERR_OPEN_FAILED);
     int error = 0;
-    gif_ = EGifOpenFileName(path.c_str(), false, &error);
+    gif_ = EGifOpenFileHandle(file, &error);  // owns the file from here on
     if (!gif_) Fail(error);
     EGifSetGifVersion(gif_, true);
 }
