@@ -47,12 +47,10 @@ function start(core) {
                 core._movra_shown_colour(col, row));
   }
 
-  function watchPixelRatio() {
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener(
-        'change', () => { sizeCanvas(); watchPixelRatio(); }, {once: true});
-  }
-
   function tick() {
+    // Zooming or moving to another screen changes the ratio; checked here, as
+    // not every browser reports it as an event.
+    if ((window.devicePixelRatio || 1) !== scale) sizeCanvas();
     const count = core._movra_tick();
     if (count < 0) {
       end(`実行時エラー '${-count}':\n${core.UTF8ToString(core._movra_error_message())}`);
@@ -144,7 +142,18 @@ function start(core) {
   // One about box: asked for again while open, the same box comes forward.
   function showAbout() {
     about.hidden = false;
+    fitLabels();
     document.getElementById('about-ok').focus();
+  }
+
+  // The fonts here may run wider than those the labels were sized for: a
+  // label's text is made smaller until it fits, rather than cut off.
+  function fitLabels() {
+    for (const label of about.querySelectorAll('.label')) {
+      label.style.fontSize = '';
+      let size = parseFloat(getComputedStyle(label).fontSize);
+      while (label.scrollWidth > label.clientWidth && size > 6) label.style.fontSize = `${size -= 0.5}px`;
+    }
   }
   document.getElementById('about-ok').addEventListener('click', () => { about.hidden = true; });
   for (const panel of [about, help])
@@ -173,7 +182,6 @@ function start(core) {
 
   const status = core._movra_reset();
   sizeCanvas();
-  watchPixelRatio();
   const timer = setInterval(tick, TICK_MS);
   if (status < 0) end(`実行時エラー '${-status}':\n${core.UTF8ToString(core._movra_error_message())}`);
 }
