@@ -74,15 +74,17 @@ function start(core) {
     if (core._movra_press(x * TWIPS_PER_PIXEL, y * TWIPS_PER_PIXEL, button)) openMenu(clientX, clientY);
   }
 
-  // Button code: 1 left, 2 right, 4 middle, summed over the buttons held.
+  // Button code: 1 left, 2 right, 4 middle, summed over the buttons held; the
+  // back and forward buttons are none of these and press nothing.
   function buttonCode(event) {
-    if (event.buttons) return event.buttons & 7;
-    return [1, 4, 2][event.button] || 1;
+    if (event.button > 2) return 0;
+    return event.buttons & 7 || [1, 4, 2][event.button];
   }
 
   canvas.addEventListener('mousedown', (event) => {
     event.preventDefault();
-    if (!ended) press(event.clientX, event.clientY, buttonCode(event));
+    const button = buttonCode(event);
+    if (!ended && button) press(event.clientX, event.clientY, button);
   });
   canvas.addEventListener('touchstart', (event) => {
     event.preventDefault();  // no emulated mouse press after it, and no scrolling

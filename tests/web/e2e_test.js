@@ -116,6 +116,35 @@ test('the page in headless Chromium', async (t) => {
       assert.ok(Disturbed(state.blue, 6, 24).some((d) => d <= 3), 'no ring round the touched cell');
     });
 
+    await t.test('the middle button, and left and right together, drop sources', async () => {
+      const fresh = await page.context().newPage();
+      try {
+        await fresh.goto(server.url);
+        await fresh.waitForFunction(() => window.movraPage && movraPage.ticks >= 2);
+        const box = await fresh.locator('#pond').boundingBox();
+        const ringNear = async (col, row) => {
+          const start = await fresh.evaluate(() => movraPage.ticks);
+          await fresh.waitForFunction((until) => movraPage.ticks >= until, start + 4);
+          return Disturbed((await fresh.evaluate(ReadPond)).blue, col, row);
+        };
+        await fresh.mouse.move(box.x + 104.5, box.y + 104.5);  // column 27, row 27
+        await fresh.mouse.down({button: 'middle'});
+        await fresh.mouse.up({button: 'middle'});
+        const middle = await ringNear(27, 27);
+        assert.ok(middle.length > 0 && Math.max(...middle) <= 4, `middle: ${middle}`);
+
+        await fresh.mouse.move(box.x + 8.5, box.y + 8.5);  // column 3, row 3
+        await fresh.mouse.down({button: 'left'});
+        await fresh.mouse.down({button: 'right'});  // the code is 3, not 2
+        await fresh.mouse.up({button: 'right'});
+        await fresh.mouse.up({button: 'left'});
+        assert.ok(!(await fresh.locator('#menu').isVisible()), 'left and right together opened the menu');
+        assert.ok((await ringNear(3, 3)).some((d) => d <= 2), 'no ring round the chord press');
+      } finally {
+        await fresh.close();
+      }
+    });
+
     await t.test('a new pixel ratio repaints the pond sharp from the model', async () => {
       const session = await page.context().newCDPSession(page);
       await session.send('Emulation.setDeviceMetricsOverride',

@@ -80,7 +80,7 @@ test('the compiled core gives movra-replay\'s trace', async (t) => {
   }
 });
 
-test('the road of one press, as the design of the program tells it', async () => {
+test('the road of one press: the calm pond, then the first ripple at column 17, row 9', async () => {
   const lines = Run(await Fresh(), Script('one_press.txt'));
   const calm = 200 * 65536;
   const firstPass = Array.from({length: 29}, (_, i) => `box ${i * 60} 0 ${(i + 1) * 60} 1740 ${calm}`);
