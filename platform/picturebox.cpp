@@ -22,13 +22,12 @@ int ButtonCode(Qt::MouseButtons buttons) {
 }  // namespace
 
 PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
-    : QFrame(parent),
+    : QWidget(parent),
       surface_(InnerSize(geometry).width(), InnerSize(geometry).height(), 1.0,
                parent->palette().color(QPalette::Button).rgb() & 0xffffffu),
       image_(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(), surface_.height(),
              QImage::Format_RGB32) {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(BorderWidth);
+    setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
     setGeometry(geometry);
 }
 
@@ -40,13 +39,14 @@ void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) 
     update(box.translated(contentsRect().topLeft()) & contentsRect());
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    // The whole image is drawn under the dirty region's clip rather than cut
-    // into pieces, so that at fractional device pixel ratios every update
-    // samples the image the same way and cell edges never shift. Without
-    // smooth transforms the scaling is nearest-neighbour: cells stay crisp.
+void PictureBox::paintEvent(QPaintEvent*) {
+    // Everything is drawn under the dirty region's clip rather than cut into
+    // pieces, so that at fractional device pixel ratios every update samples
+    // the image the same way and cell edges never shift. Without smooth
+    // transforms the scaling is nearest-neighbour: cells stay crisp. The
+    // border is a filled rectangle, not a line, so that it scales with them.
     QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
     painter.drawImage(contentsRect(), image_);
 }
 

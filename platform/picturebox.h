@@ -1,8 +1,8 @@
 // A picture box: a bordered surface that keeps what was painted on it and reports presses in twips.
 #pragma once
 
-#include <QFrame>
 #include <QImage>
+#include <QWidget>
 
 #include "image_surface.h"
 #include "surface.h"
@@ -11,7 +11,7 @@ namespace movra {
 
 // Paints go into a persistent backing image, so the picture survives being
 // covered; paint events only copy the dirty part of that image to the screen.
-class PictureBox : public QFrame, public Surface {
+class PictureBox : public QWidget, public Surface {
     Q_OBJECT
 
 public:
