@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks what it holds, and runs the unpacked program
+# as a user would under Xvfb: it opens, its help command finds the help file in
+# the program's own directory, and its end command ends it with status 0.
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+desktop-file-validate "$source/packaging/movra.desktop"
+appstreamcli validate --no-net "$source/packaging/movra.metainfo.xml"
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/movra_1.00_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no computed Qt dependency"; exit 1; }
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root/usr
+for file in lib/movra/movra lib/movra/Movra.hlp bin/movra-replay \
+            share/applications/movra.desktop share/metainfo/io.github.movra.Movra.metainfo.xml; do
+    [ -f "$root/$file" ] || { echo "missing $file"; exit 1; }
+done
+for size in 16 32 48 64 128 256; do
+    [ -f "$root/share/icons/hicolor/${size}x$size/apps/movra.png" ] || { echo "missing $size px icon"; exit 1; }
+done
+[ "$(readlink "$root/bin/movra")" = ../lib/movra/movra ] || { echo "bin/movra is not the relative link"; exit 1; }
+
+# The program is started through the link, as from the PATH.
+cat > "$work/session.sh" <<EOS
+set -eu
+export QT_QPA_PLATFORM=xcb
+"$root/bin/movra" & pid=\$!
+main=\$(timeout 10 xdotool search --sync --name '^Movra Ver0.61\$' | head -1)
+xdotool mousemove --window "\$main" 60 60 click 3
+sleep 0.5
+xdotool key h
+help=\$(timeout 10 xdotool search --sync --name '^Movra ヘルプ\$' | head -1)
+# No window manager here: the help window opened over the pond; move it aside.
+xdotool windowmove "\$help" 300 0
+sleep 0.3
+xdotool mousemove --window "\$main" 60 60 click 3
+sleep 0.5
+xdotool key x
+timeout 10 tail --pid=\$pid -f /dev/null
+wait \$pid
+EOS
+timeout 60 xvfb-run -a bash "$work/session.sh"
+echo "package ok"
