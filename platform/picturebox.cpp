@@ -36,17 +36,22 @@ void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) 
     const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
     const QRect box(QPoint(pixels(std::min(x1, x2)), pixels(std::min(y1, y2))),
                     QPoint(pixels(std::max(x1, x2)) - 1, pixels(std::max(y1, y2)) - 1));
-    update(box.translated(contentsRect().topLeft()) & contentsRect());
+    // One rectangle round everything painted since the last paint event:
+    // a tick of busy rings paints hundreds of boxes, and a region of that
+    // many pieces costs far more to repaint and send to the screen.
+    dirty_ |= box.translated(contentsRect().topLeft()) & contentsRect();
+    update(dirty_);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
+    dirty_ = QRect();
     // Everything is drawn under the dirty region's clip rather than cut into
     // pieces, so that at fractional device pixel ratios every update samples
     // the image the same way and cell edges never shift. Without smooth
     // transforms the scaling is nearest-neighbour: cells stay crisp. The
     // border is a filled rectangle, not a line, so that it scales with them.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    if (!contentsRect().contains(event->rect())) painter.fillRect(rect(), palette().color(QPalette::WindowText));
     painter.drawImage(contentsRect(), image_);
 }
 

@@ -32,6 +32,7 @@ protected:
 private:
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
+    QRect dirty_;           // painted since the last paint event, in widget pixels
 };
 
 }  // namespace movra
