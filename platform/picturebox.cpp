@@ -56,8 +56,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    // Like the original control, only the three main buttons and only the
-    // inner area (not the border) produce a press.
+    // Only the three main buttons count, and only on the inner area: the
+    // border is not part of the picture.
     const int code = ButtonCode(event->buttons());
     const QPointF inner = event->position() - contentsRect().topLeft();
     const bool inside = inner.x() >= 0 && inner.x() < contentsRect().width() && inner.y() >= 0 &&
