@@ -4,26 +4,14 @@
 #include <QCursor>
 #include <QMenu>
 #include <QTimer>
-#include <algorithm>
 
 #include "build_tables.h"
 #include "draw_pass.h"
+#include "press.h"
 #include "tick_update.h"
 #include "twips.h"
 
 namespace movra {
-namespace {
-
-constexpr int RightButton = 2;
-
-// The column (or row) of a press: cells are chosen around their corners, and
-// storing into a 16-bit cell number rounds ties to even. The inner area's
-// last pixel column and row map to 31, past the pond; they count as 30.
-Int16 PressedCell(float twips) {
-    return std::min(Round16(twips / double(CellTwips) + 1), Int16{GridSize});
-}
-
-}  // namespace
 
 FrmMovra::FrmMovra(Runtime& runtime)
     : Picture1(new PictureBox(TwipsRect(15, 0, 1830, 1815), this)),
@@ -82,11 +70,7 @@ void FrmMovra::Timer1_Timer() {
 }
 
 void FrmMovra::Picture1_MouseDown(int button, float x, float y) {
-    if (button == RightButton) {
-        MnuFile->popup(QCursor::pos());
-        return;
-    }
-    PlaceSource(model_, PressedCell(x), PressedCell(y));
+    if (PressPond(model_, Int16(button), x, y)) MnuFile->popup(QCursor::pos());
 }
 
 void FrmMovra::MnuHelp_Click() { runtime_.ShowHelp(QString::fromStdString(model_.AppDir + "Movra.hlp")); }
