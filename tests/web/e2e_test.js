@@ -174,7 +174,7 @@ test('the page in headless Chromium', async (t) => {
       const labels = await about.locator('.label').evaluateAll((list) => list.map((l) => l.textContent));
       assert.deepEqual(labels, [
         'MovraVer0.61',
-        '企画・製造：Movra Project\u3000\u3000設計：Movra Project',
+        '企画・製造：Movra\u3000\u3000設計：Movra',
         '質問等は以下のメールアドレスまたは掲示板まで。',
         '[メール]\u3000 movra@example.invalid',
         '[掲示板]\u3000https://example.invalid/movra/',
