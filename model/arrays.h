@@ -33,6 +33,8 @@ public:
     Int16* data() { return cells_.data(); }
     const Int16* data() const { return cells_.data(); }
 
+    bool operator==(const Array2&) const = default;
+
 private:
     static int Index(int a, int b) {
         if (a < 1 || a > Cols || b < 1 || b > Rows) RaiseSubscriptOutOfRange();

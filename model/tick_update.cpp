@@ -56,4 +56,13 @@ void TickUpdate(Model& model) {
     }
 }
 
+bool AtRest(const Model& model) {
+    for (int i = 1; i <= SourceSlots; ++i)
+        if (model.Sources(i).Age > 0) return false;
+    for (int y = 1; y <= DrawnSize; ++y)
+        for (int x = 1; x <= DrawnSize; ++x)
+            if (model.LevelGrid(x, y) != model.ShownGrid(x, y)) return false;
+    return true;
+}
+
 }  // namespace movra

@@ -124,6 +124,34 @@ TEST_F(TickTest, AgreesWithThePerCellLoopOnRandomScenarios) {
     }
 }
 
+TEST_F(TickTest, PondRestsOnlyOnceTheLastRingIsRepaintedAndWakesOnAPress) {
+    RecordingSurface surface;
+    EXPECT_FALSE(AtRest(model));  // nothing shown yet
+    DrawPass(model, surface);
+    ASSERT_TRUE(AtRest(model));
+    PlaceSource(model, 5, 5);
+    PlaceSource(model, 30, 30);  // rings into the undrawn last column and row
+    EXPECT_FALSE(AtRest(model));
+    for (int tick = 1; tick <= 30; ++tick) {
+        TickUpdate(model);
+        // The last tick frees the slots, but its ring is still to be repainted.
+        EXPECT_FALSE(AtRest(model)) << tick;
+        DrawPass(model, surface);
+        EXPECT_EQ(AtRest(model), tick == 30) << tick;
+    }
+    // A carried-over cell (its level equals what it shows) does not keep it awake.
+    model.LevelGrid(3, 3) = model.ShownGrid(3, 3) = 230;
+    EXPECT_TRUE(AtRest(model));
+    // At rest, a tick and a pass change nothing at all.
+    const Model before = model;
+    TickUpdate(model);
+    DrawPass(model, surface);
+    EXPECT_EQ(model.LevelGrid, before.LevelGrid);
+    EXPECT_EQ(model.ShownGrid, before.ShownGrid);
+    PlaceSource(model, 1, 1);
+    EXPECT_FALSE(AtRest(model));
+}
+
 TEST_F(TickTest, SourceOutsideThePondRaisesSubscriptOutOfRange) {
     for (const Int16 bad : {Int16(0), Int16(31), Int16(-32768), Int16(32767)}) {
         Model m = model;
