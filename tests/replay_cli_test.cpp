@@ -41,6 +41,12 @@ TEST(ReplayProgram, BadOptionsAndUnwritableOutputsAreRefusedUpFront) {
     }
 }
 
+TEST(ReplayProgram, VersionNamesTheFileVersion) {
+    const Outcome run = Replay({"--version"}, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "movra-replay 1.00 (Movra Ver0.61)\n");
+}
+
 TEST(ReplayProgram, ReadsTheScriptFromStandardInputGivenADash) {
     const Outcome run = Replay({"-"}, "press 935 455\ntick 2\n");
     EXPECT_EQ(run.status, 0);

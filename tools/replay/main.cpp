@@ -50,6 +50,7 @@ Options ParseOptions(QCoreApplication& app) {
         "                      (default 1); 2 alone prints 'popup' and places nothing\n"
         "  tick [N]            N timer ticks (default 1)");
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({"levels", "After each tick's boxes, print the level grid and the slots' ages."});
     parser.addOption({"png", "Write the pond after each tick as DIR/tick-0001.png, ...", "DIR"});
     parser.addOption({"gif", "Write an animated GIF of all ticks, 100 ms a frame.", "FILE"});
@@ -58,6 +59,10 @@ Options ParseOptions(QCoreApplication& app) {
     if (!parser.parse(app.arguments())) throw Stop{parser.errorText().toStdString()};
     if (parser.isSet("help")) {
         std::cout << parser.helpText().toStdString();
+        std::exit(0);
+    }
+    if (parser.isSet("version")) {
+        std::cout << "movra-replay " MOVRA_FILE_VERSION " (Movra Ver0.61)\n";
         std::exit(0);
     }
     Options options;
