@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QMenu>
-#include <QTimer>
 
 #include "build_tables.h"
 #include "draw_pass.h"
@@ -15,7 +14,7 @@ namespace movra {
 
 FrmMovra::FrmMovra(Runtime& runtime)
     : Picture1(new PictureBox(TwipsRect(15, 0, 1830, 1815), this)),
-      Timer1(new QTimer(this)),
+      Timer1(new AnimationTimer(runtime.clock(), this)),
       MnuFile(new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this)),
       MnuHelp(MnuFile->addAction(QStringLiteral("Movraﾍﾙﾌﾟ(&H)"))),
       MnuVersion(MnuFile->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))),
@@ -67,10 +66,13 @@ void FrmMovra::Form_Load() {
 void FrmMovra::Timer1_Timer() {
     TickUpdate(model_);
     DrawPass(model_, *Picture1);
+    // From here every tick would change nothing until a press: sleep instead.
+    if (AtRest(model_)) Timer1->Sleep();
 }
 
 void FrmMovra::Picture1_MouseDown(int button, float x, float y) {
     if (PressPond(model_, Int16(button), x, y)) MnuFile->popup(QCursor::pos());
+    if (!AtRest(model_)) Timer1->Wake();
 }
 
 void FrmMovra::MnuHelp_Click() { runtime_.ShowHelp(QString::fromStdString(model_.AppDir + "Movra.hlp")); }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "animation_timer.h"
 #include "frmversion.h"
 #include "model.h"
 #include "picturebox.h"
@@ -11,7 +12,6 @@
 
 class QAction;
 class QMenu;
-class QTimer;
 
 namespace movra {
 
@@ -27,7 +27,7 @@ public:
 
     // The controls, named as in the window's design.
     PictureBox* const Picture1;
-    QTimer* const Timer1;
+    AnimationTimer* const Timer1;
     QMenu* const MnuFile;
     QAction* const MnuHelp;
     QAction* const MnuVersion;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
+#include <chrono>
 #include <cstdlib>
 
 namespace movra {
@@ -11,7 +12,8 @@ Runtime::Runtime()
     : Runtime([](const QString& title, const QString& text) { QMessageBox::critical(nullptr, title, text); },
               [](int status) { QCoreApplication::exit(status); }) {}
 
-Runtime::Runtime(Reporter report, Ender end) : report_(std::move(report)), end_(std::move(end)) {}
+Runtime::Runtime(Reporter report, Ender end, Clock clock)
+    : report_(std::move(report)), end_(std::move(end)), clock_(std::move(clock)) {}
 
 Runtime::~Runtime() = default;
 
@@ -21,6 +23,13 @@ void Runtime::End(int status) {
     // to quit a second time, with status 0.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     end_(status);
+}
+
+Runtime::Clock Runtime::SteadyClock() {
+    return [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
 }
 
 QString Runtime::AppPath() const { return QCoreApplication::applicationDirPath(); }

@@ -7,8 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QSignalSpy>
+#include <sstream>
+
 #include "helpviewer.h"
 #include "program_fixture.h"
+#include "replay.h"
 
 namespace movra {
 namespace {
@@ -117,6 +121,47 @@ TEST_F(ProgramTest, TheTimerRunsFromLoadAboutTenTimesASecondAlsoBehindTheAboutBo
     EXPECT_GE(ticks, 3);
     EXPECT_LE(ticks, 11);
     EXPECT_EQ(form->model().ShownGrid(1, 1), BaseLevel);  // the drawing pass ran too
+}
+
+TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayDoes) {
+    // 100-ms steps of the clock; the timer fires only while it runs, the
+    // replay ticks at every step.
+    replay::Replay replay;
+    std::ostringstream trace;
+    QSignalSpy woke(form->Timer1, &AnimationTimer::Woke);
+    const auto step = [&] {
+        now += 100;
+        if (form->Timer1->isActive()) Tick();
+        replay.Run({{replay::Command::Tick}}, trace, false);
+        EXPECT_EQ(form->model().ShownGrid, replay.model().ShownGrid);
+        EXPECT_EQ(form->model().LevelGrid, replay.model().LevelGrid);
+    };
+    const auto press = [&](int offset, QPoint at, Qt::MouseButton button) {
+        now += offset;
+        Press(form->Picture1, at, button, button);
+        if (button != Qt::RightButton)
+            replay.Run({{replay::Command::Press, (at.x() - 1) * 15.0f, (at.y() - 1) * 15.0f}}, trace, false);
+        now -= offset;
+    };
+
+    step();  // the calm pond is painted, and nothing will move
+    EXPECT_FALSE(form->Timer1->isActive());
+    for (int i = 0; i < 5; ++i) step();
+    press(37, AtCorner(12, 14), Qt::RightButton);  // opens the menu, moves nothing
+    EXPECT_FALSE(form->Timer1->isActive());
+    press(37, AtCorner(12, 14), Qt::LeftButton);
+    ASSERT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 63);  // the rest of the period
+    ASSERT_EQ(woke.size(), 1);
+    EXPECT_EQ(woke.takeFirst().at(0).toInt(), 5);
+    step();
+    EXPECT_EQ(form->Timer1->interval(), 100);
+    press(50, AtCorner(20, 3), Qt::LeftButton);  // awake: no second wake
+    int ticks = 1;
+    for (; form->Timer1->isActive(); ++ticks) step();
+    EXPECT_EQ(ticks, 31);  // the second source, placed a tick later, ends a tick later
+    EXPECT_TRUE(woke.isEmpty());
+    for (int i = 0; i < 3; ++i) step();
 }
 
 TEST_F(ProgramTest, CellsStayCrispAtHighPixelRatios) {

@@ -46,8 +46,9 @@ protected:
 
     std::vector<std::pair<QString, QString>> reports;  // title, text
     std::vector<int> ends;                              // exit statuses
+    qint64 now = 0;                                     // the runtime's clock, milliseconds
     Runtime runtime{[this](const QString& title, const QString& text) { reports.emplace_back(title, text); },
-                    [this](int status) { ends.push_back(status); }};
+                    [this](int status) { ends.push_back(status); }, [this] { return now; }};
     std::unique_ptr<FrmMovra> form;
 };
 
