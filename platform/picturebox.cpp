@@ -33,18 +33,24 @@ PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
 
 void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
     surface_.FillBox(x1, y1, x2, y2, colour);
-    const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
-    const QRect box(QPoint(pixels(std::min(x1, x2)), pixels(std::min(y1, y2))),
-                    QPoint(pixels(std::max(x1, x2)) - 1, pixels(std::max(y1, y2)) - 1));
-    // One rectangle round everything painted since the last paint event:
-    // a tick of busy rings paints hundreds of boxes, and a region of that
-    // many pieces costs far more to repaint and send to the screen.
-    dirty_ |= box.translated(contentsRect().topLeft()) & contentsRect();
-    update(dirty_);
+    // A tick of busy rings paints hundreds of boxes: the screen is asked for
+    // one update round all of them, once the handler that painted them is
+    // over, rather than for one per box.
+    if (!updatePending_) QMetaObject::invokeMethod(this, &PictureBox::UpdatePainted, Qt::QueuedConnection);
+    updatePending_ = true;
+    painted_ |= QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+}
+
+void PictureBox::UpdatePainted() {
+    const auto pixels = [](qreal twips) { return int(std::lround(twips / TwipsPerPixel)); };
+    const QRect box(QPoint(pixels(painted_.left()), pixels(painted_.top())),
+                    QPoint(pixels(painted_.right()) - 1, pixels(painted_.bottom()) - 1));
+    update(box.translated(contentsRect().topLeft()) & contentsRect());
+    painted_ = QRectF();
+    updatePending_ = false;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    dirty_ = QRect();
     // Everything is drawn under the dirty region's clip rather than cut into
     // pieces, so that at fractional device pixel ratios every update samples
     // the image the same way and cell edges never shift. Without smooth

@@ -30,9 +30,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void UpdatePainted();
+
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
-    QRect dirty_;           // painted since the last paint event, in widget pixels
+    QRectF painted_;        // round the boxes painted since the last update, in twips
+    bool updatePending_ = false;
 };
 
 }  // namespace movra

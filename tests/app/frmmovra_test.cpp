@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QSet>
 #include <QTemporaryDir>
@@ -85,6 +86,7 @@ TEST_F(ProgramTest, WithTenSourcesALeftPressChangesNothingAndOpensNothing) {
 }
 
 TEST_F(ProgramTest, APressNeverPaintsAndTheNextTicksDrawTheRing) {
+    QCoreApplication::processEvents();  // the window's first paint
     const QImage before = form->Picture1->grab().toImage();
     // X = 935, Y = 455 twips: column round(16.58) = 17, row round(8.58) = 9.
     Press(form->Picture1, QPointF(1 + 935 / 15.0, 1 + 455 / 15.0), Qt::LeftButton, Qt::LeftButton);
@@ -111,6 +113,12 @@ TEST_F(ProgramTest, APressNeverPaintsAndTheNextTicksDrawTheRing) {
     for (int col = 1; col <= 29; ++col)
         for (int row = 1; row <= 29; ++row) ringCells += pond.pixel(InCell(col, row)) != Calm;
     EXPECT_GT(ringCells, 8);
+    // What reaches the screen, once the handlers are over, is the same picture.
+    const auto onScreen = [&] {
+        const QImage window = form->screen()->grabWindow(form->winId()).toImage();
+        return window.copy(form->Picture1->geometry()).convertToFormat(pond.format());
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen() == pond; }, 2000));
 }
 
 TEST_F(ProgramTest, TheTimerRunsFromLoadAboutTenTimesASecondAlsoBehindTheAboutBox) {
