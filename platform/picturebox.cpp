@@ -28,6 +28,9 @@ PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
       image_(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(), surface_.height(),
              QImage::Format_RGB32) {
     setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+    // Every paint covers the whole update with the image or the border, so
+    // the window's grey need not be painted underneath first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(geometry);
 }
 
@@ -38,15 +41,18 @@ void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) 
     // over, rather than for one per box.
     if (!updatePending_) QMetaObject::invokeMethod(this, &PictureBox::UpdatePainted, Qt::QueuedConnection);
     updatePending_ = true;
-    painted_ |= QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+    painted_.left = std::min({painted_.left, x1, x2});
+    painted_.top = std::min({painted_.top, y1, y2});
+    painted_.right = std::max({painted_.right, x1, x2});
+    painted_.bottom = std::max({painted_.bottom, y1, y2});
 }
 
 void PictureBox::UpdatePainted() {
-    const auto pixels = [](qreal twips) { return int(std::lround(twips / TwipsPerPixel)); };
-    const QRect box(QPoint(pixels(painted_.left()), pixels(painted_.top())),
-                    QPoint(pixels(painted_.right()) - 1, pixels(painted_.bottom()) - 1));
+    const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
+    const QRect box(QPoint(pixels(painted_.left), pixels(painted_.top)),
+                    QPoint(pixels(painted_.right) - 1, pixels(painted_.bottom) - 1));
     update(box.translated(contentsRect().topLeft()) & contentsRect());
-    painted_ = QRectF();
+    painted_ = {};
     updatePending_ = false;
 }
 

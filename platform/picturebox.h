@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <limits>
 
 #include "image_surface.h"
 #include "surface.h"
@@ -34,7 +35,11 @@ private:
 
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
-    QRectF painted_;        // round the boxes painted since the last update, in twips
+    // Round the boxes painted since the last update, in twips.
+    struct Bounds {
+        float left = std::numeric_limits<float>::max(), top = std::numeric_limits<float>::max();
+        float right = std::numeric_limits<float>::lowest(), bottom = std::numeric_limits<float>::lowest();
+    } painted_;
     bool updatePending_ = false;
 };
 

@@ -12,8 +12,11 @@ ImageSurface::ImageSurface(int width, int height, double scale, std::uint32_t ba
       pixels_(std::size_t(width_) * height_, 0xff000000u | background) {}
 
 int ImageSurface::ToDevice(float twips, int limit) const {
-    const long device = std::lround(twips * scale_ / TwipsPerPixel);
-    return int(std::clamp<long>(device, 0, limit));
+    // Rounded half up by hand, once inside the image: a call into the maths
+    // library for every corner of hundreds of boxes a tick costs more than
+    // the filling.
+    const double device = std::clamp(twips * scale_ / TwipsPerPixel, 0.0, double(limit));
+    return int(device + 0.5);
 }
 
 void ImageSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
