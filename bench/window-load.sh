@@ -27,12 +27,18 @@ presses() {  # ten presses spread over the pond
     done
 }
 
-presses; sleep 3.5  # the first rings run out
+presses; sleep 3.5  # the first rings run out; from here the pond sleeps
 [ "$mode" = rest ] && sleep 1
 now_ns() { date +%s%N; }
 t0=$(cpu_ns) s0=$(switches) start=$(now_ns)
 if [ "$mode" = busy ]; then
-    while [ $(($(now_ns) - start)) -lt $((span * 1000000000)) ]; do presses; sleep 3.05; done
+    # Rounds of presses 3.05 s apart, counted from the start so that the
+    # time the presses take does not stretch the rounds.
+    for ((round = 0; round * 3050 < span * 1000; round++)); do
+        presses
+        wait_ms=$(((start + (round + 1) * 3050000000 - $(now_ns)) / 1000000))
+        [ "$wait_ms" -gt 0 ] && sleep "$(awk -v ms="$wait_ms" 'BEGIN {print ms / 1000}')"
+    done
 else
     sleep "$span"
 fi
