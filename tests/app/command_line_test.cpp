@@ -96,6 +96,7 @@ TEST(MovraOptions, ARecordingCutOffByAKillIsAValidScriptUpToItsLastFlushedLine) 
     QByteArray presses;
     for (int i = 0; i < 100; ++i) presses += "press " + QByteArray::number(i * 17) + " 900\ntick 5\n";
     Write(played, presses);
+    Write(recording, "an older recording\n");  // emptied once the program has started
     QProcess movra;
     StartMovra(movra, {"--play", played, "--record", recording}, "offscreen");
     // Flushed once a second as it goes: wait for the presses of the first
