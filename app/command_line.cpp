@@ -36,8 +36,15 @@ CommandLine ReadCommandLine(const QStringList& arguments, QTextStream& out, QTex
         "information, end.");
     const QCommandLineOption help({"h", "help"}, "Show this help and end.");
     const QCommandLineOption version({"v", "version"}, "Show the version and end.");
-    parser.addOption(help);
-    parser.addOption(version);
+    const QCommandLineOption record("record",
+                                    "Record the session into FILE as a movra-replay script: every "
+                                    "press on the pond and the ticks between them.",
+                                    "FILE");
+    const QCommandLineOption play("play",
+                                  "Play a recording (a movra-replay script): its presses land on "
+                                  "their ticks; your own presses work alongside.",
+                                  "FILE");
+    parser.addOptions({help, version, record, play});
     AcceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -57,7 +64,26 @@ CommandLine ReadCommandLine(const QStringList& arguments, QTextStream& out, QTex
         out << "Movra Ver0.61\nFile version " << MOVRA_FILE_VERSION << '\n';
         return {0};
     }
-    return {};
+    CommandLine commandLine;
+    // The recording is opened last, so that no other refusal leaves a new
+    // empty file behind, and for appending, so that a refusal at start-up
+    // still overwrites nothing.
+    if (parser.isSet(play)) {
+        try {
+            commandLine.play = script::LoadScript(parser.value(play).toStdString());
+        } catch (const std::runtime_error& error) {
+            err << "movra: " << error.what() << '\n';
+            return {UsageError};
+        }
+    }
+    if (parser.isSet(record)) {
+        commandLine.record = std::make_unique<QFile>(parser.value(record));
+        if (!commandLine.record->open(QIODevice::Append)) {
+            err << "movra: cannot write " << parser.value(record) << ": " << commandLine.record->errorString() << '\n';
+            return {UsageError};
+        }
+    }
+    return commandLine;
 }
 
 }  // namespace movra

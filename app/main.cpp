@@ -6,6 +6,8 @@
 
 #include "command_line.h"
 #include "frmmovra.h"
+#include "player.h"
+#include "recorder.h"
 #include "runtime.h"
 #include "setup.h"
 
@@ -20,11 +22,12 @@ QStringList Arguments(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    movra::CommandLine commandLine;
     {
         // Before the application exists, so that help, version and a bad
-        // option need no display.
+        // option or file need no display.
         QTextStream out(stdout), err(stderr);
-        const movra::CommandLine commandLine = movra::ReadCommandLine(Arguments(argc, argv), out, err);
+        commandLine = movra::ReadCommandLine(Arguments(argc, argv), out, err);
         if (commandLine.exitStatus) return *commandLine.exitStatus;
     }
     QApplication app(argc, argv);
@@ -33,5 +36,10 @@ int main(int argc, char* argv[]) {
     movra::FrmMovra form(runtime);
     if (runtime.Ended()) return EXIT_FAILURE;  // loading failed and has said so
     form.show();
-    return app.exec();
+    // The recorder first: it counts each tick before the player presses on it.
+    std::unique_ptr<movra::Recorder> recorder;
+    if (commandLine.record) recorder = std::make_unique<movra::Recorder>(form, std::move(commandLine.record));
+    std::unique_ptr<movra::Player> player;
+    if (commandLine.play) player = std::make_unique<movra::Player>(form, *commandLine.play);
+    return app.exec();  // the recorder, going, writes out what is left
 }

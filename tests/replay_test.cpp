@@ -11,18 +11,8 @@ std::string Trace(const std::string& script, bool levels = false) {
     std::istringstream in(script);
     std::ostringstream out;
     Replay replay;
-    replay.Run(ReadScript(in), out, levels);
+    replay.Run(script::ReadScript(in), out, levels);
     return out.str();
-}
-
-int ErrorLine(const std::string& script) {
-    std::istringstream in(script);
-    try {
-        ReadScript(in);
-    } catch (const ScriptError& error) {
-        return error.line();
-    }
-    return 0;
 }
 
 std::string CalmFirstPass() {
@@ -62,34 +52,6 @@ TEST(ReplayTrace, LevelsListRowsOfColumnsAndTheAges) {
     for (int row = 2; row <= 30; ++row) std::getline(lines, line);
     std::getline(lines, line);
     EXPECT_EQ(line, "ages 3 0 0 0 0 0 0 0 0 0");
-}
-
-TEST(ScriptReader, IgnoresCommentsAndBlankLinesAndTakesDefaults) {
-    std::istringstream in("# a comment\n\n  press 1.5 2.25   # left\ntick\ntick 3\npress 0 0 4\n");
-    const auto commands = ReadScript(in);
-    ASSERT_EQ(commands.size(), 4u);
-    EXPECT_EQ(commands[0].kind, Command::Press);
-    EXPECT_FLOAT_EQ(commands[0].y, 2.25f);
-    EXPECT_EQ(commands[0].button, 1);
-    EXPECT_EQ(commands[1].ticks, 1);
-    EXPECT_EQ(commands[2].ticks, 3);
-    EXPECT_EQ(commands[3].button, 4);
-}
-
-TEST(ScriptReader, ReportsTheLineOfTheFirstBadCommand) {
-    EXPECT_EQ(ErrorLine("tick\njump 1 2\n"), 2);
-    EXPECT_EQ(ErrorLine("press 10\n"), 1);
-    EXPECT_EQ(ErrorLine("\n\npress 10 20 8\n"), 3);       // button out of range
-    EXPECT_EQ(ErrorLine("press 10 20 1.5\n"), 1);
-    EXPECT_EQ(ErrorLine("press 1800 0\n"), 1);             // outside the pond
-    EXPECT_EQ(ErrorLine("press 0 1785\n"), 1);
-    EXPECT_EQ(ErrorLine("press -1 0\n"), 1);
-    EXPECT_EQ(ErrorLine("press nan 0\n"), 1);
-    EXPECT_EQ(ErrorLine("press 0x10 0\n"), 1);
-    EXPECT_EQ(ErrorLine("tick 0\n"), 1);
-    EXPECT_EQ(ErrorLine("tick 2 3\n"), 1);
-    EXPECT_EQ(ErrorLine("tick 99999999999999999999\n"), 1);
-    EXPECT_EQ(ErrorLine("press 1799.9 1784.9 7\ntick 1000000\n"), 0);
 }
 
 }  // namespace

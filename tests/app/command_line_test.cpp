@@ -1,7 +1,13 @@
 // The movra program's options, run as a user runs them.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "script.h"
 
 namespace {
 
@@ -12,12 +18,16 @@ struct Outcome {
 
 // The program runs with a platform that does not exist: anything that got as
 // far as the application object would abort instead of answering.
-Outcome Movra(const QStringList& arguments) {
-    QProcess process;
+void StartMovra(QProcess& process, const QStringList& arguments, const QString& platform) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+    environment.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(environment);
     process.start(MOVRA_PROGRAM, arguments);
+}
+
+Outcome Movra(const QStringList& arguments) {
+    QProcess process;
+    StartMovra(process, arguments, "no-such-platform");
     process.waitForFinished(30000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -39,6 +49,72 @@ TEST(MovraOptions, AnUnknownOptionOrArgumentIsOneLineAndStatus2BeforeAnyWindow) 
         EXPECT_TRUE(run.err.startsWith("movra: ")) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1);
     }
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(none)";
+}
+
+void Write(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+TEST(MovraOptions, BadRecordAndPlayFilesStopWithStatus2BeforeAnyWindowAndOverwriteNothing) {
+    QTemporaryDir dir;
+    const QString kept = dir.filePath("kept.txt"), fresh = dir.filePath("fresh.txt");
+    const QString bad = dir.filePath("bad.txt"), good = dir.filePath("good.txt");
+    Write(kept, "precious\n");
+    Write(bad, "press 10 20\ntick 2\nboom\n");
+    Write(good, "press 10 20\ntick 2\n");
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--play", bad, "--record", kept}, "movra: line 3: unknown command 'boom'\n"},
+        {{"--record", fresh, "--play", bad}, "movra: line 3: unknown command 'boom'\n"},
+        {{"--play", dir.filePath("missing.txt")}, "movra: cannot read " + dir.filePath("missing.txt") + "\n"},
+        {{"--play", dir.path()}, "movra: cannot read " + dir.path() + "\n"},
+        {{"--record", dir.filePath("no/such/dir.txt")}, "movra: cannot write " + dir.filePath("no/such/dir.txt")},
+        {{"--record", dir.path()}, "movra: cannot write " + dir.path()},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Outcome run = Movra(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith(message.toUtf8())) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1);
+    }
+    // Nor does a program that passed its checks but found no display.
+    Movra({"--play", good, "--record", kept});
+    EXPECT_EQ(Contents(kept), "precious\n");
+    EXPECT_FALSE(QFile::exists(fresh));
+}
+
+TEST(MovraOptions, ARecordingCutOffByAKillIsAValidScriptUpToItsLastFlushedLine) {
+    QTemporaryDir dir;
+    const QString played = dir.filePath("played.txt"), recording = dir.filePath("recording.txt");
+    QByteArray presses;
+    for (int i = 0; i < 100; ++i) presses += "press " + QByteArray::number(i * 17) + " 900\ntick 5\n";
+    Write(played, presses);
+    Write(recording, "an older recording\n");  // emptied once the program has started
+    QProcess movra;
+    StartMovra(movra, {"--play", played, "--record", recording}, "offscreen");
+    // Flushed once a second as it goes: wait for the presses of the first
+    // second and a half, then kill it somewhere between two flushes.
+    for (int i = 0; i < 300 && Contents(recording).count("press") < 4; ++i) QTest::qWait(50);
+    QTest::qWait(321);
+    movra.kill();
+    movra.waitForFinished();
+
+    const QByteArray cut = Contents(recording);
+    EXPECT_TRUE(cut.startsWith("# movra 1.00 (Movra Ver0.61), recorded ")) << cut.toStdString();
+    EXPECT_TRUE(cut.endsWith('\n'));
+    std::ifstream in(recording.toStdString());
+    std::vector<movra::script::Command> commands;
+    ASSERT_NO_THROW(commands = movra::script::ReadScript(in));
+    EXPECT_GE(std::count_if(commands.begin(), commands.end(),
+                            [](const auto& command) { return command.kind == movra::script::Command::Press; }),
+              4);
 }
 
 }  // namespace

@@ -140,7 +140,7 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
     const auto step = [&] {
         now += 100;
         if (form->Timer1->isActive()) Tick();
-        replay.Run({{replay::Command::Tick}}, trace, false);
+        replay.Run({{script::Command::Tick}}, trace, false);
         EXPECT_EQ(form->model().ShownGrid, replay.model().ShownGrid);
         EXPECT_EQ(form->model().LevelGrid, replay.model().LevelGrid);
     };
@@ -148,7 +148,7 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
         now += offset;
         Press(form->Picture1, at, button, button);
         if (button != Qt::RightButton)
-            replay.Run({{replay::Command::Press, (at.x() - 1) * 15.0f, (at.y() - 1) * 15.0f}}, trace, false);
+            replay.Run({{script::Command::Press, (at.x() - 1) * 15.0f, (at.y() - 1) * 15.0f}}, trace, false);
         now -= offset;
     };
 

@@ -8,15 +8,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    std::vector<movra::replay::Command> commands;
+    std::vector<movra::script::Command> commands;
     try {
-        commands = movra::replay::ReadScript(in);
-    } catch (const movra::replay::ScriptError&) {
+        commands = movra::script::ReadScript(in);
+    } catch (const movra::script::ScriptError&) {
         return 0;
     }
     long ticks = 0;
     for (const auto& command : commands)
-        if (command.kind == movra::replay::Command::Tick) ticks += command.ticks;
+        if (command.kind == movra::script::Command::Tick) ticks += command.ticks;
     if (ticks > 300) return 0;  // keep each run short
     std::ostringstream trace;
     movra::replay::Replay replay;

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -18,6 +17,7 @@ namespace {
 
 using movra::ImageSurface;
 using namespace movra::replay;
+using namespace movra::script;
 
 constexpr int UsageError = 2;
 constexpr int RunTimeErrorStatus = 3;
@@ -79,14 +79,11 @@ Options ParseOptions(QCoreApplication& app) {
     return options;
 }
 
-std::vector<Command> LoadScript(const QString& path) {
+std::vector<Command> Load(const QString& path) {
     try {
-        if (path == "-") return ReadScript(std::cin);
-        std::ifstream file(path.toStdString());
-        if (!file) throw Stop{"cannot read " + path.toStdString()};
-        return ReadScript(file);
-    } catch (const ScriptError& error) {
-        throw Stop{"line " + std::string(error.what())};
+        return path == "-" ? ReadScript(std::cin) : LoadScript(path.toStdString());
+    } catch (const std::runtime_error& error) {
+        throw Stop{error.what()};
     }
 }
 
@@ -102,7 +99,7 @@ QImage ToImage(const ImageSurface& pond) {
 
 int Main(QCoreApplication& app) {
     const Options options = ParseOptions(app);
-    const std::vector<Command> commands = LoadScript(options.script);
+    const std::vector<Command> commands = Load(options.script);
     if (!options.pngDir.isEmpty()) RequireWritableDir(options.pngDir);
 
     Replay replay(options.scale);

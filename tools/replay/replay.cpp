@@ -31,10 +31,10 @@ Replay::Replay(double scale)
     BuildTables(model_);
 }
 
-void Replay::Run(const std::vector<Command>& commands, std::ostream& trace, bool levels,
+void Replay::Run(const std::vector<script::Command>& commands, std::ostream& trace, bool levels,
                  const FrameSink& frame) {
-    for (const Command& command : commands) {
-        if (command.kind == Command::Press) {
+    for (const script::Command& command : commands) {
+        if (command.kind == script::Command::Press) {
             if (PressPond(model_, Int16(command.button), command.x, command.y)) trace << "popup\n";
         } else {
             for (long i = 0; i < command.ticks; ++i) Tick(trace, levels, frame);

@@ -23,7 +23,7 @@ public:
 
     // Runs the commands in order; with levels, each tick also writes the
     // level grid and the slots' ages.
-    void Run(const std::vector<Command>& commands, std::ostream& trace, bool levels,
+    void Run(const std::vector<script::Command>& commands, std::ostream& trace, bool levels,
              const FrameSink& frame = {});
 
     const Model& model() const { return model_; }

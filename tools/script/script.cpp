@@ -2,11 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <sstream>
 
 #include "press.h"
 
-namespace movra::replay {
+namespace movra::script {
 namespace {
 
 bool IsDecimal(const std::string& word) {
@@ -22,8 +23,11 @@ bool IsDecimal(const std::string& word) {
     return digits > 0 && points <= 1;
 }
 
-double Number(const std::string& word, int line, const char* what) {
-    double value = 0;
+// Press positions are read straight into single precision, as the press
+// handler takes them, so that a recorded position reads back bit for bit.
+template <typename Value>
+Value Number(const std::string& word, int line, const char* what) {
+    Value value = 0;
     if (!IsDecimal(word) ||
         std::from_chars(word.data(), word.data() + word.size(), value).ec != std::errc())
         throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
@@ -31,7 +35,7 @@ double Number(const std::string& word, int line, const char* what) {
 }
 
 long Whole(const std::string& word, int line, const char* what, long low, long high) {
-    const double value = Number(word, line, what);
+    const double value = Number<double>(word, line, what);
     if (value != std::floor(value) || value < low || value > high)
         throw ScriptError(line, std::string(what) + " must be a whole number from " +
                                     std::to_string(low) + " to " + std::to_string(high) +
@@ -43,11 +47,10 @@ Command Press(const std::vector<std::string>& words, int line) {
     if (words.size() < 3 || words.size() > 4)
         throw ScriptError(line, "usage: press X Y [BUTTON]");
     Command command{Command::Press};
-    const double x = Number(words[1], line, "X"), y = Number(words[2], line, "Y");
-    if (x < 0 || x >= PondWidthTwips || y < 0 || y >= PondHeightTwips)
+    command.x = Number<float>(words[1], line, "X");
+    command.y = Number<float>(words[2], line, "Y");
+    if (command.x < 0 || command.x >= PondWidthTwips || command.y < 0 || command.y >= PondHeightTwips)
         throw ScriptError(line, "press outside the pond (0 <= X < 1800, 0 <= Y < 1785 twips)");
-    command.x = float(x);
-    command.y = float(y);
     if (words.size() == 4) command.button = int(Whole(words[3], line, "BUTTON", 1, 7));
     return command;
 }
@@ -79,4 +82,13 @@ std::vector<Command> ReadScript(std::istream& in) {
     return commands;
 }
 
-}  // namespace movra::replay
+std::vector<Command> LoadScript(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<Command> commands;
+    if (file) commands = ReadScript(file);
+    // A directory opens, and fails only at the first read.
+    if (!file.is_open() || file.bad()) throw std::runtime_error("cannot read " + path);
+    return commands;
+}
+
+}  // namespace movra::script

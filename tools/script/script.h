@@ -1,4 +1,5 @@
-// The replay script: presses and ticks, one command a line, read and checked whole.
+// The script of presses and ticks that movra-replay runs and movra records:
+// its commands, and the reader that checks a script whole.
 #pragma once
 
 #include <istream>
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace movra::replay {
+namespace movra::script {
 
 struct Command {
     enum Kind { Press, Tick } kind;
@@ -15,10 +16,11 @@ struct Command {
     long ticks = 1;
 };
 
+// A bad line; what() reads "line N: reason".
 class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const std::string& reason)
-        : std::runtime_error(std::to_string(line) + ": " + reason), line_(line) {}
+        : std::runtime_error("line " + std::to_string(line) + ": " + reason), line_(line) {}
     int line() const { return line_; }
 
 private:
@@ -30,4 +32,8 @@ inline constexpr long MaxTicks = 1'000'000;  // per tick command
 // Reads the whole script; the first bad line throws a ScriptError.
 std::vector<Command> ReadScript(std::istream& in);
 
-}  // namespace movra::replay
+// Reads a script file. One that cannot be opened throws a std::runtime_error
+// "cannot read PATH"; a bad line, a ScriptError.
+std::vector<Command> LoadScript(const std::string& path);
+
+}  // namespace movra::script

@@ -1,0 +1,68 @@
+#include "recorder.h"
+
+#include <QDateTime>
+#include <QEvent>
+
+namespace movra {
+
+using script::Command;
+
+Recorder::Recorder(FrmMovra& form, std::unique_ptr<QFile> file) : form_(form), file_(std::move(file)) {
+    file_->resize(0);  // fails harmlessly on a pipe or terminal
+    writer_.Comment("movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded " +
+                    QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
+    Flush();
+
+    // Connected after the window's own handlers, so a press is written after
+    // any ticks its wake-up counts.
+    connect(form.Picture1, &PictureBox::MouseDown, this, [this](int button, float x, float y) {
+        CountMissedTicks();
+        writer_.Add({Command::Press, x, y, button});
+    });
+    connect(form.Timer1, &QTimer::timeout, this, [this] { writer_.Add({Command::Tick}); });
+    connect(form.Timer1, &AnimationTimer::Woke, this, [this](int missed) {
+        writer_.Add({Command::Tick, 0, 0, 1, missed - missedCounted_});
+        missedCounted_ = 0;
+    });
+    form.installEventFilter(this);
+    connect(&flushTimer_, &QTimer::timeout, this, [this] {
+        CountMissedTicks();
+        Flush();
+    });
+    flushTimer_.start(1000);
+}
+
+Recorder::~Recorder() { Finish(); }
+
+bool Recorder::eventFilter(QObject* watched, QEvent* event) {
+    // The window closing ends the pond and its timer: the recording is complete.
+    if (watched == &form_ && event->type() == QEvent::Close) Finish();
+    return false;
+}
+
+// While the timer sleeps, the ticks it has skipped so far are counted before
+// a press or a flush; its wake-up then reports only the rest.
+void Recorder::CountMissedTicks() {
+    if (!form_.Timer1->Asleep()) return;
+    writer_.Add({Command::Tick, 0, 0, 1, form_.Timer1->MissedTicks() - missedCounted_});
+    missedCounted_ = form_.Timer1->MissedTicks();
+}
+
+void Recorder::Flush() {
+    const std::string lines = writer_.TakeLines();
+    if (lines.empty()) return;
+    file_->write(lines.data(), qint64(lines.size()));
+    file_->flush();
+}
+
+void Recorder::Finish() {
+    if (!flushTimer_.isActive()) return;
+    CountMissedTicks();
+    Flush();
+    flushTimer_.stop();
+    disconnect(form_.Picture1, nullptr, this, nullptr);
+    disconnect(form_.Timer1, nullptr, this, nullptr);
+    form_.removeEventFilter(this);
+}
+
+}  // namespace movra

@@ -1,0 +1,43 @@
+// The recorder: writes the session on the pond as a movra-replay script.
+#pragma once
+
+#include <QFile>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "frmmovra.h"
+#include "script_writer.h"
+
+namespace movra {
+
+// Observes the window's events, which know nothing of it: every press that
+// reaches the pond's handler, and the ticks between them. Ticks count as the
+// timer would have given them had it never slept at rest: those that ran,
+// and those it skipped. The file gets whole lines only, once a second and
+// when the window closes or the recorder goes, so that a killed program
+// loses at most its last second and leaves a valid script.
+class Recorder : public QObject {
+    Q_OBJECT
+
+public:
+    // file: open for writing; emptied here, then the header goes in.
+    Recorder(FrmMovra& form, std::unique_ptr<QFile> file);
+    ~Recorder() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CountMissedTicks();
+    void Flush();
+    void Finish();
+
+    FrmMovra& form_;
+    std::unique_ptr<QFile> file_;
+    script::ScriptWriter writer_;
+    QTimer flushTimer_;
+    int missedCounted_ = 0;  // ticks of the timer's current sleep already counted
+};
+
+}  // namespace movra
