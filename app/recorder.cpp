@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QEvent>
+#include <QTextStream>
 
 namespace movra {
 
@@ -50,9 +51,12 @@ void Recorder::CountMissedTicks() {
 
 void Recorder::Flush() {
     const std::string lines = writer_.TakeLines();
-    if (lines.empty()) return;
-    file_->write(lines.data(), qint64(lines.size()));
-    file_->flush();
+    if (lines.empty() || failed_) return;
+    if (file_->write(lines.data(), qint64(lines.size())) == qint64(lines.size()) && file_->flush()) return;
+    // The pond goes on; the user learns once that the recording has stopped.
+    failed_ = true;
+    QTextStream(stderr) << "movra: cannot write " << file_->fileName() << ": " << file_->errorString()
+                        << "; the recording stops here\n";
 }
 
 void Recorder::Finish() {

@@ -38,6 +38,7 @@ private:
     script::ScriptWriter writer_;
     QTimer flushTimer_;
     int missedCounted_ = 0;  // ticks of the timer's current sleep already counted
+    bool failed_ = false;    // a write failed and has been reported
 };
 
 }  // namespace movra

@@ -117,4 +117,20 @@ TEST(MovraOptions, ARecordingCutOffByAKillIsAValidScriptUpToItsLastFlushedLine) 
               4);
 }
 
+TEST(MovraOptions, ARecordingThatCannotBeWrittenIsReportedOnceAndThePondGoesOn) {
+    QProcess movra;
+    StartMovra(movra, {"--record", "/dev/full"}, "offscreen");
+    QByteArray err;
+    for (int i = 0; i < 100 && !err.contains("movra: cannot write /dev/full: "); ++i) {
+        QTest::qWait(50);
+        err += movra.readAllStandardError();
+    }
+    QTest::qWait(1200);  // past the next flush, which says nothing more
+    err += movra.readAllStandardError();
+    EXPECT_EQ(err.count("movra: cannot write /dev/full: "), 1) << err.toStdString();
+    EXPECT_EQ(movra.state(), QProcess::Running);
+    movra.kill();
+    movra.waitForFinished();
+}
+
 }  // namespace
