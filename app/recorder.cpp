@@ -9,7 +9,7 @@ namespace movra {
 using script::Command;
 
 Recorder::Recorder(FrmMovra& form, std::unique_ptr<QFile> file) : form_(form), file_(std::move(file)) {
-    file_->resize(0);  // fails harmlessly on a pipe or terminal
+    if (!file_->isSequential()) file_->resize(0);  // not a pipe or terminal: empty it
     writer_.Comment("movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded " +
                     QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     Flush();
