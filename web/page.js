@@ -18,7 +18,9 @@ function start(core) {
   const menu = document.getElementById('menu');
   const about = document.getElementById('about');
   const help = document.getElementById('help');
-  let ticks = 0;
+  let ticks = 0;     // ticks run, and at rest the ticks skipped, see wake()
+  let lastTick = 0;  // when the last tick ran, performance.now() ms
+  let timer = 0;     // the timer's id; 0 while the pond is at rest
   let ended = false;
   let scale = 1;  // device pixels per CSS pixel
 
@@ -47,10 +49,19 @@ function start(core) {
                 core._movra_shown_colour(col, row));
   }
 
+  // Zooming or moving to another screen changes the ratio. Checked on every
+  // tick, as not every browser reports it as an event, and on the event where
+  // there is one, as the timer sleeps while the pond is at rest.
+  const checkPixelRatio = () => { if ((window.devicePixelRatio || 1) !== scale) sizeCanvas(); };
+  function watchPixelRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+      checkPixelRatio();
+      watchPixelRatio();
+    }, {once: true});
+  }
+
   function tick() {
-    // Zooming or moving to another screen changes the ratio; checked here, as
-    // not every browser reports it as an event.
-    if ((window.devicePixelRatio || 1) !== scale) sizeCanvas();
+    checkPixelRatio();
     const count = core._movra_tick();
     if (count < 0) {
       end(`実行時エラー '${-count}':\n${core.UTF8ToString(core._movra_error_message())}`);
@@ -65,6 +76,34 @@ function start(core) {
     ++ticks;
   }
 
+  // At rest every tick would paint nothing until the next press, so the timer
+  // stops rather than wake the machine ten times a second for nothing.
+  function onTimer() {
+    lastTick = performance.now();
+    tick();
+    if (!ended && core._movra_at_rest()) {
+      clearInterval(timer);
+      timer = 0;
+    }
+  }
+
+  // The ticks skipped since the last one ran, had the timer gone on.
+  const skippedTicks = () => (timer || ended ? 0 : Math.floor((performance.now() - lastTick) / TICK_MS));
+
+  // A press that stirs a pond at rest starts the timer again on its old 100 ms
+  // grid: the first tick comes when the running timer would have fired, and
+  // the skipped ticks, which would have painted nothing, are counted.
+  function wake() {
+    if (timer || ended || core._movra_at_rest()) return;
+    const skipped = skippedTicks();
+    ticks += skipped;
+    lastTick += skipped * TICK_MS;
+    timer = setTimeout(() => {
+      timer = setInterval(onTimer, TICK_MS);
+      onTimer();
+    }, lastTick + TICK_MS - performance.now());
+  }
+
   // The press lands on the logical pixel under it, as on the desktop, where
   // positions arrive as whole pixels of 15 twips.
   function press(clientX, clientY, button) {
@@ -72,6 +111,7 @@ function start(core) {
     const x = Math.min(Math.max(Math.floor(clientX - rect.left), 0), POND_WIDTH - 1);
     const y = Math.min(Math.max(Math.floor(clientY - rect.top), 0), POND_HEIGHT - 1);
     if (core._movra_press(x * TWIPS_PER_PIXEL, y * TWIPS_PER_PIXEL, button)) openMenu(clientX, clientY);
+    else wake();
   }
 
   // Button code: 1 left, 2 right, 4 middle, summed over the buttons held; the
@@ -163,6 +203,7 @@ function start(core) {
 
   // Ending stops everything at once; the page only says that Movra has ended.
   function end(error) {
+    ticks += skippedTicks();
     ended = true;
     clearInterval(timer);
     for (const element of [menu, about, help, document.getElementById('main-window')])
@@ -177,13 +218,15 @@ function start(core) {
 
   // For tests and the curious: how far the pond has run.
   window.movraPage = {
-    get ticks() { return ticks; },
+    get ticks() { return ticks + skippedTicks(); },
     get ended() { return ended; },
     shownColour: (col, row) => core._movra_shown_colour(col, row),
   };
 
   const status = core._movra_reset();
   sizeCanvas();
-  const timer = setInterval(tick, TICK_MS);
+  watchPixelRatio();
+  lastTick = performance.now();
+  timer = setInterval(onTimer, TICK_MS);
   if (status < 0) end(`実行時エラー '${-status}':\n${core.UTF8ToString(core._movra_error_message())}`);
 }
