@@ -334,7 +334,8 @@ test('the page as an app: structure, installing, resting, the app window, offlin
         await app.waitForFunction(() => movraPage.ticks >= 2 + pressedAt[1]);
         const state = await app.evaluate(ReadPond);
         assert.deepEqual([state.width, state.height, state.wrongCount], [240, 238, 0], state.wrong.join('\n'));
-        assert.deepEqual(Disturbed(state.blue, 22, 19), [0]);
+        const ring = Disturbed(state.blue, 22, 19);
+        assert.ok(ring.includes(0) && Math.max(...ring) <= 2, `disturbed cells ${ring} from the pressed one`);
       } finally {
         await app.close();
       }
@@ -349,7 +350,8 @@ test('the page as an app: structure, installing, resting, the app window, offlin
       await started(page);
       await page.mouse.click(...cell(pond, 6, 24));
       await page.waitForFunction(() => movraPage.ticks >= 4 + pressedAt[1]);
-      assert.ok(Disturbed((await page.evaluate(ReadPond)).blue, 6, 24).some((d) => d > 0), 'no ring');
+      const ring = Disturbed((await page.evaluate(ReadPond)).blue, 6, 24);
+      assert.ok(ring.length > 0 && Math.max(...ring) <= 4, `disturbed cells ${ring} from the pressed one`);
       await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
       await page.keyboard.press('h');
       assert.equal(await page.frameLocator('#help iframe').locator('h1').textContent(), 'Movra ヘルプ');
