@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the web version (the core in WebAssembly and its page) into build/web/.
+# Arguments go to CMake, such as -DMOVRA_MAKER=... for the about panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Emscripten's optimiser needs Node.js modules from Debian's own folder.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S . -B build/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" \
     -DMOVRA_WITH_QT=OFF -DMOVRA_TESTS=OFF -DMOVRA_BENCH=OFF >/dev/null
 cmake --build build/wasm
 rm -rf build/web

@@ -8,7 +8,9 @@ if [ -z "${MOVRA_REPLAY:-}" ] && [ ! -x build/default/tools/movra-replay ]; then
     cmake --preset default
     cmake --build --preset default --target movra-replay
 fi
-[ -d tests/web/node_modules/playwright-core ] || (cd tests/web && npm ci --no-audit --no-fund)
+# npm ci again whenever the lock file is newer than what it installed.
+[ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
+    (cd tests/web && npm ci --no-audit --no-fund)
 cd tests/web
 echo "== web: the compiled core against movra-replay"
 node --no-experimental-fetch trace_test.js

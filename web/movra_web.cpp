@@ -75,6 +75,10 @@ EMSCRIPTEN_KEEPALIVE int movra_tick() {
     return int(painted.boxes.size());
 }
 
+// 1 when the pond is at rest: a tick would paint nothing until the next press,
+// so the page can stop its timer.
+EMSCRIPTEN_KEEPALIVE int movra_at_rest() { return movra::AtRest(model) ? 1 : 0; }
+
 // The boxes of the last tick in paint order: x1, y1, x2, y2 (twips) and colour
 // (blue * 65536 + green * 256 + red) for each.
 EMSCRIPTEN_KEEPALIVE const std::int32_t* movra_boxes() { return boxes.data(); }

@@ -5,6 +5,8 @@
 const TWIPS_PER_PIXEL = 15;
 const POND_WIDTH = 120;  // the pond's inner area, CSS px
 const POND_HEIGHT = 119;
+const CLIENT_WIDTH = 123;  // the main window's client area round it, CSS px
+const CLIENT_HEIGHT = 121;
 const UNPAINTED = '#f0f0f0';  // the control colour where no cell is painted
 const TICK_MS = 100;
 const DRAWN_CELLS = 29;
@@ -12,15 +14,25 @@ const CELL_TWIPS = 60;
 
 createMovra().then(start);
 
+// Kept by the service worker, the site starts without the network too. Where
+// none can run (a file: address, plain HTTP) the page works all the same.
+if ('serviceWorker' in navigator)
+  navigator.serviceWorker.register('sw.js').catch((error) => console.warn(`No offline copy: ${error}`));
+
 function start(core) {
   const canvas = document.getElementById('pond');
   const context = canvas.getContext('2d');
   const menu = document.getElementById('menu');
   const about = document.getElementById('about');
   const help = document.getElementById('help');
-  let ticks = 0;
+  const client = document.getElementById('main-client');
+  const standalone = matchMedia('(display-mode: standalone)');
+  let ticks = 0;     // ticks run, and at rest the ticks skipped, see wake()
+  let lastTick = 0;  // when the last tick ran, performance.now() ms
+  let timer = 0;     // the timer's id; 0 while the pond is at rest
   let ended = false;
-  let scale = 1;  // device pixels per CSS pixel
+  let zoom = 1;   // the client area's whole enlargement in an app window
+  let scale = 0;  // device pixels per logical pixel of the pond; 0 until sized
 
   // Box edges land on whole device pixels, so cells stay sharp at any ratio.
   const toDevice = (twips) => Math.round((twips / TWIPS_PER_PIXEL) * scale);
@@ -32,10 +44,12 @@ function start(core) {
     context.fillRect(left, top, toDevice(x2) - left, toDevice(y2) - top);
   }
 
+  const pixelScale = () => (window.devicePixelRatio || 1) * zoom;
+
   // A canvas sized afresh is blank, and the drawing pass repaints only changed
   // cells, so what the pond shows is repainted from the model.
   function sizeCanvas() {
-    scale = window.devicePixelRatio || 1;
+    scale = pixelScale();
     canvas.width = Math.round(POND_WIDTH * scale);
     canvas.height = Math.round(POND_HEIGHT * scale);
     context.fillStyle = UNPAINTED;
@@ -47,10 +61,32 @@ function start(core) {
                 core._movra_shown_colour(col, row));
   }
 
+  // Zooming or moving to another screen changes the ratio. Checked on every
+  // tick, as not every browser reports it as an event, and on the event where
+  // there is one, as the timer sleeps while the pond is at rest.
+  const checkScale = () => { if (pixelScale() !== scale) sizeCanvas(); };
+  function watchPixelRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+      checkScale();
+      watchPixelRatio();
+    }, {once: true});
+  }
+
+  // Installed, the page is the program's window: the client area grows by the
+  // largest whole factor that fits it, so that cells stay whole pixels. In a
+  // tab it stays as it is, and the browser's zoom enlarges it.
+  function layout() {
+    zoom = standalone.matches
+      ? Math.max(1, Math.floor(Math.min(window.innerWidth / CLIENT_WIDTH, window.innerHeight / CLIENT_HEIGHT)))
+      : 1;
+    client.style.zoom = zoom === 1 ? '' : String(zoom);
+    checkScale();
+  }
+  standalone.addEventListener('change', layout);
+  window.addEventListener('resize', layout);
+
   function tick() {
-    // Zooming or moving to another screen changes the ratio; checked here, as
-    // not every browser reports it as an event.
-    if ((window.devicePixelRatio || 1) !== scale) sizeCanvas();
+    checkScale();
     const count = core._movra_tick();
     if (count < 0) {
       end(`実行時エラー '${-count}':\n${core.UTF8ToString(core._movra_error_message())}`);
@@ -65,13 +101,43 @@ function start(core) {
     ++ticks;
   }
 
+  // At rest every tick would paint nothing until the next press, so the timer
+  // stops rather than wake the machine ten times a second for nothing.
+  function onTimer() {
+    lastTick = performance.now();
+    tick();
+    if (!ended && core._movra_at_rest()) {
+      clearInterval(timer);
+      timer = 0;
+    }
+  }
+
+  // The ticks skipped since the last one ran, had the timer gone on.
+  const skippedTicks = () => (timer || ended ? 0 : Math.floor((performance.now() - lastTick) / TICK_MS));
+
+  // A press that stirs a pond at rest starts the timer again on its old 100 ms
+  // grid: the first tick comes when the running timer would have fired, and
+  // the skipped ticks, which would have painted nothing, are counted.
+  function wake() {
+    if (timer || ended || core._movra_at_rest()) return;
+    const skipped = skippedTicks();
+    ticks += skipped;
+    lastTick += skipped * TICK_MS;
+    timer = setTimeout(() => {
+      timer = setInterval(onTimer, TICK_MS);
+      onTimer();
+    }, lastTick + TICK_MS - performance.now());
+  }
+
   // The press lands on the logical pixel under it, as on the desktop, where
-  // positions arrive as whole pixels of 15 twips.
+  // positions arrive as whole pixels of 15 twips; an enlarged pond's CSS
+  // pixels are divided by its enlargement.
   function press(clientX, clientY, button) {
     const rect = canvas.getBoundingClientRect();
-    const x = Math.min(Math.max(Math.floor(clientX - rect.left), 0), POND_WIDTH - 1);
-    const y = Math.min(Math.max(Math.floor(clientY - rect.top), 0), POND_HEIGHT - 1);
+    const x = Math.min(Math.max(Math.floor(((clientX - rect.left) * POND_WIDTH) / rect.width), 0), POND_WIDTH - 1);
+    const y = Math.min(Math.max(Math.floor(((clientY - rect.top) * POND_HEIGHT) / rect.height), 0), POND_HEIGHT - 1);
     if (core._movra_press(x * TWIPS_PER_PIXEL, y * TWIPS_PER_PIXEL, button)) openMenu(clientX, clientY);
+    else wake();
   }
 
   // Button code: 1 left, 2 right, 4 middle, summed over the buttons held; the
@@ -163,6 +229,7 @@ function start(core) {
 
   // Ending stops everything at once; the page only says that Movra has ended.
   function end(error) {
+    ticks += skippedTicks();
     ended = true;
     clearInterval(timer);
     for (const element of [menu, about, help, document.getElementById('main-window')])
@@ -177,13 +244,15 @@ function start(core) {
 
   // For tests and the curious: how far the pond has run.
   window.movraPage = {
-    get ticks() { return ticks; },
+    get ticks() { return ticks + skippedTicks(); },
     get ended() { return ended; },
     shownColour: (col, row) => core._movra_shown_colour(col, row),
   };
 
   const status = core._movra_reset();
-  sizeCanvas();
-  const timer = setInterval(tick, TICK_MS);
+  layout();
+  watchPixelRatio();
+  lastTick = performance.now();
+  timer = setInterval(onTimer, TICK_MS);
   if (status < 0) end(`実行時エラー '${-status}':\n${core.UTF8ToString(core._movra_error_message())}`);
 }

@@ -3,6 +3,7 @@
 'use strict';
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const test = require('node:test');
 const {Serve, Launch} = require('./browser.js');
 
@@ -146,6 +147,8 @@ test('the page in headless Chromium', async (t) => {
     });
 
     await t.test('a new pixel ratio repaints the pond sharp from the model', async () => {
+      // Ticks running: an emulated ratio alone fires no event for a pond at rest.
+      await page.mouse.click(...at(64, 36));
       const session = await page.context().newCDPSession(page);
       await session.send('Emulation.setDeviceMetricsOverride',
           {width: 900, height: 500, deviceScaleFactor: 1.5, mobile: false});
@@ -217,6 +220,144 @@ test('the page in headless Chromium', async (t) => {
       await page.evaluate(() => document.getElementById('pond').dispatchEvent(
           new MouseEvent('mousedown', {buttons: 2, button: 2, bubbles: true})));
       assert.ok(!(await menuVisible()), 'a press still acts after the end');
+    });
+
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+});
+
+// Runs in the page before its scripts: the callbacks of the timers page.js
+// sets, and the time and tick count of each press, for the rest checks; and
+// any policy violation as a console error.
+function Watch() {
+  window.pageTimers = [];
+  for (const name of ['setTimeout', 'setInterval']) {
+    const real = window[name];
+    window[name] = (callback, ...rest) => (/page\.js/.test(new Error().stack)
+      ? real(() => { pageTimers.push(performance.now()); callback(); }, ...rest)
+      : real(callback, ...rest));
+  }
+  document.addEventListener('mousedown', () => { window.pressedAt = [performance.now(), movraPage.ticks]; }, true);
+  document.addEventListener('securitypolicyviolation', (e) => console.error(`policy: ${e.violatedDirective}`));
+}
+
+test('the page as an app: structure, installing, resting, the app window, offline', async (t) => {
+  const server = await Serve();
+  const browser = await Launch({viewport: {width: 400, height: 300}});
+  const {context, page} = browser;
+  const errors = [];
+  context.on('weberror', (error) => errors.push(error.error().message));
+  context.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+  await context.addInitScript(Watch);
+  const started = (p) => p.waitForFunction(() => window.movraPage && movraPage.ticks >= 2);
+  const cell = (box, col, row, zoom = 1) => [box.x + ((col - 1) * 4 + 0.5) * zoom, box.y + ((row - 1) * 4 + 0.5) * zoom];
+
+  try {
+    await page.goto(server.url);
+    await started(page);
+    const pond = await page.locator('#pond').boundingBox();
+
+    await t.test('an audit finds nothing but the about title\'s chosen colour', async () => {
+      await page.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+      const audit = () => page.evaluate(async () => (await axe.run()).violations.map((v) => [v.id, v.nodes.map((n) => `${n.target}`)]));
+      await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
+      assert.deepEqual(await audit(), []);
+      await page.keyboard.press('a');
+      assert.deepEqual(await audit(), [['color-contrast', ['#label1']]]);
+      await page.keyboard.press('Enter');
+      assert.equal(await page.getByRole('img', {name: '池'}).count(), 1);
+    });
+
+    await t.test('the manifest and its icons make the page installable', async () => {
+      const manifest = await page.evaluate(async () => {
+        const link = document.querySelector('link[rel=manifest]');
+        const fields = await (await fetch(link.href)).json();
+        for (const icon of fields.icons) {
+          const image = new Image();
+          image.src = new URL(icon.src, link.href);
+          await image.decode();
+          icon.drawn = `${image.naturalWidth}x${image.naturalHeight}`;
+        }
+        return fields;
+      });
+      assert.deepEqual([manifest.name, manifest.display, manifest.start_url, manifest.scope],
+          ['Movra', 'standalone', './', './']);
+      assert.deepEqual(manifest.icons.map((i) => [i.drawn, i.sizes, i.purpose ?? 'any']),
+          [['192x192', '192x192', 'any'], ['512x512', '512x512', 'any'], ['512x512', '512x512', 'maskable']]);
+      const session = await context.newCDPSession(page);
+      assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    });
+
+    await t.test('at rest no timer runs, and a press restarts ticks on the old grid', async () => {
+      const timers = () => page.evaluate(() => pageTimers.length);
+      const resting = await timers();
+      await page.waitForTimeout(2000);
+      assert.equal(await timers(), resting, 'timer callbacks at rest');
+      // A zoom to 200 % at rest: the ratio doubles and the viewport halves.
+      const session = await context.newCDPSession(page);
+      const emulate = (width, height, deviceScaleFactor) => session.send('Emulation.setDeviceMetricsOverride',
+          {width, height, deviceScaleFactor, mobile: false});
+      await emulate(200, 150, 2);
+      await page.waitForFunction(() => document.getElementById('pond').width === 240);
+      assert.equal((await page.evaluate(ReadPond)).wrongCount, 0);
+      await emulate(400, 300, 1);
+      await page.waitForFunction(() => document.getElementById('pond').width === 120);
+      assert.equal(await timers(), resting, 'timer callbacks at rest');
+      // Pressed halfway between two ticks, where a timer started afresh would be 50 ms off.
+      await page.waitForFunction(() => (performance.now() - pageTimers.at(-1)) % 100 >= 45);
+      await page.mouse.click(...cell(pond, 17, 10));
+      const [pressed, ticks] = await page.evaluate(() => pressedAt);
+      const shown = await (await page.waitForFunction((until) => movraPage.ticks >= until &&
+          [movraPage.ticks, movraPage.shownColour(17, 10)], ticks + 2)).jsonValue();
+      assert.deepEqual(shown, [ticks + 2, 235 * 65536], 'the ring on the second tick');
+      const times = await page.evaluate((at) => [pageTimers.filter((when) => when < at).at(-1),
+        pageTimers.find((when) => when > at)], pressed);
+      const off = Math.abs(((times[1] - times[0] + 50) % 100) - 50);
+      assert.ok(times[1] - pressed < 100 && off < 25, `first tick ${times[1] - pressed} ms after the press, ${off} ms off the grid`);
+    });
+
+    await t.test('installed, the pond grows by whole pixels and presses map through the factor', async () => {
+      await (await context.newCDPSession(page)).send('PWA.install', {manifestId: server.url});
+      const session = await context.browser().newBrowserCDPSession();
+      await session.send('PWA.changeAppUserSettings', {manifestId: server.url, displayMode: 'standalone'});
+      const [app] = await Promise.all([context.waitForEvent('page'), session.send('PWA.launch', {manifestId: server.url})]);
+      try {
+        await started(app);
+        assert.ok(await app.evaluate(() => matchMedia('(display-mode: standalone)').matches));
+        // 400 by 300 fits the client area (123 by 121) twice; no title bar or frame above it.
+        const box = await app.locator('#pond').boundingBox();
+        assert.deepEqual(box, {x: 4, y: 2, width: 240, height: 238});
+        await app.mouse.click(...cell(box, 22, 19, 2));
+        await app.waitForFunction(() => movraPage.ticks >= 2 + pressedAt[1]);
+        const state = await app.evaluate(ReadPond);
+        assert.deepEqual([state.width, state.height, state.wrongCount], [240, 238, 0], state.wrong.join('\n'));
+        const ring = Disturbed(state.blue, 22, 19);
+        assert.ok(ring.includes(0) && Math.max(...ring) <= 2, `disturbed cells ${ring} from the pressed one`);
+      } finally {
+        await app.close();
+      }
+    });
+
+    await t.test('kept by the service worker, the page starts, rings and opens its panels offline', async () => {
+      await page.waitForFunction(() => navigator.serviceWorker.controller);
+      await page.reload();
+      assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'no service worker');
+      server.stop();
+      await page.reload();
+      await started(page);
+      await page.mouse.click(...cell(pond, 6, 24));
+      await page.waitForFunction(() => movraPage.ticks >= 4 + pressedAt[1]);
+      const ring = Disturbed((await page.evaluate(ReadPond)).blue, 6, 24);
+      assert.ok(ring.length > 0 && Math.max(...ring) <= 4, `disturbed cells ${ring} from the pressed one`);
+      await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
+      await page.keyboard.press('h');
+      assert.equal(await page.frameLocator('#help iframe').locator('h1').textContent(), 'Movra ヘルプ');
+      await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
+      await page.keyboard.press('a');
+      assert.ok(await page.locator('#about').isVisible());
     });
 
     assert.deepEqual(errors, []);

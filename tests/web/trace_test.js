@@ -139,6 +139,29 @@ test('the C interface', async (t) => {
     assert.equal(lines.at(-1), `box 960 480 1020 540 ${255 * 65536}`);
   });
 
+  await t.test('at rest, where the page stops its timer, ticks paint nothing until a press', async () => {
+    const core = await Fresh();
+    assert.equal(core._movra_at_rest(), 0, 'the first full repaint is still to come');
+    let restingTicks = 0;
+    for (const command of [...Script('busy.txt'), {ticks: 40}]) {
+      if (command.press) {
+        core._movra_press(...command.press);
+        continue;
+      }
+      for (let i = 0; i < command.ticks; ++i) {
+        const atRest = core._movra_at_rest();
+        const painted = core._movra_tick();
+        if (atRest) assert.equal(painted, 0, 'a tick at rest painted');
+        restingTicks += atRest;
+      }
+    }
+    assert.ok(restingTicks > 0, 'never at rest');
+    core._movra_press(935, 455, 2);  // the menu: nothing to wake
+    assert.equal(core._movra_at_rest(), 1);
+    core._movra_press(935, 455, 1);
+    assert.equal(core._movra_at_rest(), 0);
+  });
+
   await t.test('a run-time error is reported, not an abort', async () => {
     const core = await Fresh();
     core._movra_press(-60, 0, 1);  // no page sends this: column 0 is outside the tables
