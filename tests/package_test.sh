@@ -56,5 +56,7 @@ xdotool key x
 timeout 10 tail --pid=\$pid -f /dev/null
 wait \$pid
 EOS
-timeout 60 xvfb-run -a bash "$work/session.sh"
+# xdotool matches the Japanese window title only in a UTF-8 locale; a bare
+# system may have none set.
+LC_ALL=C.UTF-8 timeout 60 xvfb-run -a bash "$work/session.sh"
 echo "package ok"
