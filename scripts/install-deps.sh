@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/debian-packages.txt that are missing.
+# Installs what is missing of the build dependencies in debian/control, the
+# packages of scripts/debian-packages.txt, and Debian's Node.js and npm.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
+cd "$(dirname "$0")/.."
+mapfile -t wanted < <(grep -v -E '^\s*(#|$)' scripts/debian-packages.txt)
+# Only where the command is missing: a Node.js from elsewhere brings its own
+# npm, and Debian's npm package conflicts with it.
+command -v node >/dev/null || wanted+=(nodejs)
+command -v npm >/dev/null || wanted+=(npm)
 missing=()
 for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-echo "Installing: ${missing[*]}"
+# dpkg-checkbuilddeps (from dpkg-dev, in the list) checks build-essential too.
+build_deps_met=false
+command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps >/dev/null 2>&1 && build_deps_met=true
+[ ${#missing[@]} -eq 0 ] && $build_deps_met && exit 0
+
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+apt_get() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
+apt_get update
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt_get install "${missing[@]}"
+fi
+$build_deps_met || apt_get build-dep ./
