@@ -45,8 +45,10 @@ bool Recorder::eventFilter(QObject* watched, QEvent* event) {
 // a press or a flush; its wake-up then reports only the rest.
 void Recorder::CountMissedTicks() {
     if (!form_.Timer1->Asleep()) return;
-    writer_.Add({Command::Tick, 0, 0, 1, form_.Timer1->MissedTicks() - missedCounted_});
-    missedCounted_ = form_.Timer1->MissedTicks();
+    // Read once: a second reading could pass a grid instant and lose its tick.
+    const int missed = form_.Timer1->MissedTicks();
+    writer_.Add({Command::Tick, 0, 0, 1, missed - missedCounted_});
+    missedCounted_ = missed;
 }
 
 void Recorder::Flush() {

@@ -27,11 +27,12 @@ int AnimationTimer::MissedTicks() const {
 
 void AnimationTimer::Wake() {
     if (!asleep_) return;
-    const int missed = MissedTicks();
-    const qint64 sinceGrid = (clock_() - lastTimeout_) % period_;
+    // One reading of the clock for both, so that the missed timeouts and the
+    // delay to the next one agree even when a grid instant falls between.
+    const qint64 asleep = clock_() - lastTimeout_;
     asleep_ = false;
-    start(int(period_ - sinceGrid));
-    emit Woke(missed);
+    start(int(period_ - asleep % period_));
+    emit Woke(int(asleep / period_));
 }
 
 }  // namespace movra
