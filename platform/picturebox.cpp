@@ -39,8 +39,7 @@ void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) 
     // A tick of busy rings paints hundreds of boxes: the screen is asked for
     // one update round all of them, once the handler that painted them is
     // over, rather than for one per box.
-    if (!updatePending_) QMetaObject::invokeMethod(this, &PictureBox::UpdatePainted, Qt::QueuedConnection);
-    updatePending_ = true;
+    if (painted_.empty()) QMetaObject::invokeMethod(this, &PictureBox::UpdatePainted, Qt::QueuedConnection);
     painted_.left = std::min({painted_.left, x1, x2});
     painted_.top = std::min({painted_.top, y1, y2});
     painted_.right = std::max({painted_.right, x1, x2});
@@ -53,7 +52,6 @@ void PictureBox::UpdatePainted() {
                     QPoint(pixels(painted_.right) - 1, pixels(painted_.bottom) - 1));
     update(box.translated(contentsRect().topLeft()) & contentsRect());
     painted_ = {};
-    updatePending_ = false;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

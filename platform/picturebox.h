@@ -35,12 +35,13 @@ private:
 
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
-    // Round the boxes painted since the last update, in twips.
+    // Round the boxes painted since the last update, in twips; empty while
+    // no update is asked for.
     struct Bounds {
         float left = std::numeric_limits<float>::max(), top = std::numeric_limits<float>::max();
         float right = std::numeric_limits<float>::lowest(), bottom = std::numeric_limits<float>::lowest();
+        bool empty() const { return right < left; }
     } painted_;
-    bool updatePending_ = false;
 };
 
 }  // namespace movra
