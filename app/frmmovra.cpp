@@ -66,6 +66,7 @@ void FrmMovra::Form_Load() {
 void FrmMovra::Timer1_Timer() {
     TickUpdate(model_);
     DrawPass(model_, *Picture1);
+    Picture1->Refresh();
     // From here every tick would change nothing until a press: sleep instead.
     if (AtRest(model_)) Timer1->Sleep();
 }

@@ -35,23 +35,24 @@ PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
 }
 
 void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    // A tick of busy rings paints hundreds of boxes: only their bounds are
+    // kept here, and the screen sees them all at the next refresh.
     surface_.FillBox(x1, y1, x2, y2, colour);
-    // A tick of busy rings paints hundreds of boxes: the screen is asked for
-    // one update round all of them, once the handler that painted them is
-    // over, rather than for one per box.
-    if (painted_.empty()) QMetaObject::invokeMethod(this, &PictureBox::UpdatePainted, Qt::QueuedConnection);
     painted_.left = std::min({painted_.left, x1, x2});
     painted_.top = std::min({painted_.top, y1, y2});
     painted_.right = std::max({painted_.right, x1, x2});
     painted_.bottom = std::max({painted_.bottom, y1, y2});
 }
 
-void PictureBox::UpdatePainted() {
+void PictureBox::Refresh() {
+    if (painted_.empty()) return;
     const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
     const QRect box(QPoint(pixels(painted_.left), pixels(painted_.top)),
                     QPoint(pixels(painted_.right) - 1, pixels(painted_.bottom) - 1));
-    update(box.translated(contentsRect().topLeft()) & contentsRect());
     painted_ = {};
+    // Painted and sent at once rather than queued for a later pass of the
+    // event loop: a tick then costs the program one wake-up, not several.
+    repaint(box.translated(contentsRect().topLeft()) & contentsRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -20,6 +20,9 @@ public:
     PictureBox(const QRect& geometry, QWidget* parent);
 
     void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
+    // Puts what was painted since the last refresh on the screen now: one
+    // rectangle round all of it, in the wake of the handler that painted it.
+    void Refresh();
 
 signals:
     // button: 1 left, 2 right, 4 middle, summed over the buttons held, the
@@ -31,12 +34,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void UpdatePainted();
-
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
-    // Round the boxes painted since the last update, in twips; empty while
-    // no update is asked for.
+    // Round the boxes painted since the last refresh, in twips.
     struct Bounds {
         float left = std::numeric_limits<float>::max(), top = std::numeric_limits<float>::max();
         float right = std::numeric_limits<float>::lowest(), bottom = std::numeric_limits<float>::lowest();
