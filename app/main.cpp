@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
     }
     // On X11 the pond's few kilobytes a tick are cheaper sent down the
     // connection than through shared memory, which costs a round trip to the
-    // server before every frame. A user's own setting stands.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // server before every frame.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     movra::SetUpApplication();
     movra::Runtime runtime;
