@@ -2,8 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 namespace movra {
 namespace {
@@ -35,24 +33,19 @@ PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
 }
 
 void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
-    // A tick of busy rings paints hundreds of boxes: only their bounds are
-    // kept here, and the screen sees them all at the next refresh.
+    // A tick of busy rings paints hundreds of boxes: the surface keeps the
+    // bounds of them all, and the screen sees them at the next refresh.
     surface_.FillBox(x1, y1, x2, y2, colour);
-    painted_.left = std::min({painted_.left, x1, x2});
-    painted_.top = std::min({painted_.top, y1, y2});
-    painted_.right = std::max({painted_.right, x1, x2});
-    painted_.bottom = std::max({painted_.bottom, y1, y2});
 }
 
 void PictureBox::Refresh() {
-    if (painted_.empty()) return;
-    const auto pixels = [](float twips) { return int(std::lround(twips / TwipsPerPixel)); };
-    const QRect box(QPoint(pixels(painted_.left), pixels(painted_.top)),
-                    QPoint(pixels(painted_.right) - 1, pixels(painted_.bottom) - 1));
-    painted_ = {};
+    const ImageSurface::Rect painted = surface_.TakePainted();
+    if (painted.empty()) return;
     // Painted and sent at once rather than queued for a later pass of the
     // event loop: a tick then costs the program one wake-up, not several.
-    repaint(box.translated(contentsRect().topLeft()) & contentsRect());
+    // One image pixel is one logical pixel of the inner area.
+    repaint(QRect(painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top)
+                .translated(contentsRect().topLeft()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

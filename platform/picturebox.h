@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <limits>
 
 #include "image_surface.h"
 #include "surface.h"
@@ -36,12 +35,6 @@ protected:
 private:
     ImageSurface surface_;  // one image pixel per logical pixel
     QImage image_;          // shares surface_'s pixels
-    // Round the boxes painted since the last refresh, in twips.
-    struct Bounds {
-        float left = std::numeric_limits<float>::max(), top = std::numeric_limits<float>::max();
-        float right = std::numeric_limits<float>::lowest(), bottom = std::numeric_limits<float>::lowest();
-        bool empty() const { return right < left; }
-    } painted_;
 };
 
 }  // namespace movra

@@ -25,6 +25,15 @@ public:
 
     void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
 
+    // Device pixels from left, top up to but not including right, bottom.
+    struct Rect {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        bool empty() const { return right <= left || bottom <= top; }
+    };
+    // The rectangle round every pixel painted since the last call, which a
+    // window sends to the screen at once; empty when nothing was painted.
+    Rect TakePainted();
+
     int width() const { return width_; }    // device pixels
     int height() const { return height_; }  // device pixels
     double scale() const { return scale_; }
@@ -38,6 +47,7 @@ private:
     int height_;
     double scale_;
     std::vector<std::uint32_t> pixels_;
+    Rect painted_;
 };
 
 // The 0xAARRGGBB pixel of a colour value.

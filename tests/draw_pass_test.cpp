@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "draw_pass.h"
 #include "image_surface.h"
 #include "recording_surface.h"
@@ -108,6 +110,11 @@ TEST(ImageSurface, ACellIsFourPixelsSquareWithItsFarEdgesUnpainted) {
     EXPECT_EQ(surface.pixel(8, 7), 0xfff0f0f0u);
     EXPECT_EQ(surface.pixel(7, 8), 0xfff0f0f0u);
     EXPECT_EQ(surface.pixel(3, 4), 0xfff0f0f0u);
+    surface.FillBox(0, 180, 15, 181, 0);  // under a pixel high: paints nothing
+    surface.FillBox(225, 15, 240, 30, 0);
+    const ImageSurface::Rect painted = surface.TakePainted();
+    EXPECT_EQ((std::array{painted.left, painted.top, painted.right, painted.bottom}), (std::array{4, 1, 16, 8}));
+    EXPECT_TRUE(surface.TakePainted().empty());
 }
 
 TEST(ImageSurface, AtScaleTwoACellIsEightDevicePixelsAndBoxesAreClipped) {
@@ -118,6 +125,8 @@ TEST(ImageSurface, AtScaleTwoACellIsEightDevicePixelsAndBoxesAreClipped) {
     EXPECT_EQ(surface.pixel(232, 232), 0xff0000c8u);
     EXPECT_EQ(surface.pixel(239, 237), 0xff0000c8u);
     EXPECT_EQ(surface.pixel(231, 237), 0xff000000u);
+    const ImageSurface::Rect painted = surface.TakePainted();
+    EXPECT_EQ((std::array{painted.left, painted.top, painted.right, painted.bottom}), (std::array{232, 232, 240, 238}));
 }
 
 }  // namespace
