@@ -1,4 +1,4 @@
-# Makes movra.png, logo.png and icons/hicolor/*/apps/movra.png; run by hand, outputs are committed.
+# Makes movra.png, logo.png, icons/hicolor/*/apps/movra.png and the Windows movra.ico and logo.bmp; run by hand, outputs are committed.
 """Draw Movra's images with the Python standard library only.
 
 The program icon is a small globe on a 32x32 grid with a 16-colour palette.
@@ -48,6 +48,44 @@ def write_rgba_png(path, pixels):
     """pixels: rows of (r, g, b, a) tuples."""
     rows = [bytes(c for px in row for c in px) for row in pixels]
     _save(path, _png(len(pixels[0]), len(pixels), 6, rows))
+
+
+def _dib(pixels, mask):
+    """A bottom-up 32-bit BGRA device-independent bitmap; pixels: rows of (r, g, b, a).
+
+    With mask, the height in the header counts the AND mask after the colours,
+    as an icon's image wants it."""
+    height, width = len(pixels), len(pixels[0])
+    colours = b"".join(bytes((b, g, r, a)) for row in reversed(pixels) for r, g, b, a in row)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * (2 if mask else 1), 1, 32, 0, len(colours), 0, 0, 0, 0)
+    if not mask:
+        return header + colours
+    stride = (width + 31) // 32 * 4  # rows of whole 32-bit words
+    rows = b""
+    for row in reversed(pixels):
+        bits = bytearray(stride)
+        for x, px in enumerate(row):
+            if px[3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        rows += bytes(bits)
+    return header + colours + rows
+
+
+def write_ico(path, images):
+    """images: square images as rows of (r, g, b, a), each one entry of the icon."""
+    entries = [_dib(pixels, True) for pixels in images]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for pixels, data in zip(images, entries):
+        out += struct.pack("<BBBBHHII", len(pixels) % 256, len(pixels) % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    _save(path, out + b"".join(entries))
+
+
+def write_bmp(path, pixels):
+    """A 32-bit BMP file of rows of (r, g, b, a)."""
+    dib = _dib(pixels, False)
+    _save(path, b"BM" + struct.pack("<IHHI", 14 + len(dib), 0, 0, 14 + 40) + dib)
 
 
 def _save(path, data):
@@ -253,7 +291,13 @@ def main():
     for size in (16, 32, 48, 64, 128, 256):
         path = os.path.join(HERE, "icons", "hicolor", f"{size}x{size}", "apps", "movra.png")
         write_palette_png(path, resize_nearest(globe, size), PALETTE)
-    write_rgba_png(os.path.join(HERE, "logo.png"), draw_logo())
+    logo = draw_logo()
+    write_rgba_png(os.path.join(HERE, "logo.png"), logo)
+    # The Windows program's icon and logo, as its resource compiler takes them.
+    windows = os.path.join(HERE, "..", "..", "win32", "resources")
+    write_ico(os.path.join(windows, "movra.ico"),
+              [[[PALETTE[i] for i in row] for row in resize_nearest(globe, size)] for size in (16, 32, 48)])
+    write_bmp(os.path.join(windows, "logo.bmp"), logo)
 
 
 if __name__ == "__main__":
