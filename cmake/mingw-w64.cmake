@@ -14,3 +14,4 @@ set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 # Static C++ and C runtimes: the programs need only Windows's own DLLs. No time
 # stamp in the headers, so two builds of one commit give the same bytes.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")  # no symbols in the release programs

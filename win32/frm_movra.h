@@ -1,0 +1,53 @@
+// The main window: the pond, its animation timer and its popup menu.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "animation_timer.h"
+#include "frm_version.h"
+#include "model.h"
+#include "picture_box.h"
+#include "runtime.h"
+
+namespace movra::win32 {
+
+class FrmMovra {
+public:
+    // Creates the window and runs its load handler; Show puts it on screen.
+    explicit FrmMovra(Runtime& runtime);
+    ~FrmMovra();
+    FrmMovra(const FrmMovra&) = delete;
+    FrmMovra& operator=(const FrmMovra&) = delete;
+
+    void Show();
+    // Lets the about box have the keys it handles as a dialog would.
+    bool TakesDialogKey(MSG& message);
+
+    LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+    void Picture1_MouseDown(int button, float x, float y);
+    void MnuHelp_Click();
+    void MnuVersion_Click();
+    void MnuEnd_Click();
+
+    // Sizes the window and the pond for dpi and paints the pond anew.
+    void Layout(int dpi);
+
+    Runtime& runtime_;
+    Model model_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 0;
+    // The controls, named as in the window's design.
+    std::optional<PictureBox> Picture1;
+    std::optional<AnimationTimer> Timer1;
+    HMENU MnuFile = nullptr;
+    std::unique_ptr<FrmVersion> version_;  // the about box, once shown
+};
+
+}  // namespace movra::win32
