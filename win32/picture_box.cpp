@@ -55,9 +55,14 @@ void PictureBox::Copy(HDC dc, const RECT& area) const {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    // The whole image is handed over; only the area is copied.
-    SetDIBitsToDevice(dc, area.left, area.top, DWORD(area.right - area.left), DWORD(area.bottom - area.top),
-                      area.left, area.top, 0, UINT(surface_->height()), surface_->pixels(), &info, DIB_RGB_COLORS);
+    // The whole image goes at its place, clipped to the area: a source
+    // origin inside a top-down image is counted from its bottom row by some
+    // implementations and from its top by others.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    SetDIBitsToDevice(dc, 0, 0, DWORD(surface_->width()), DWORD(surface_->height()), 0, 0, 0,
+                      UINT(surface_->height()), surface_->pixels(), &info, DIB_RGB_COLORS);
+    RestoreDC(dc, saved);
 }
 
 LRESULT PictureBox::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
