@@ -26,7 +26,7 @@ TEST(ReplayProgram, ABadScriptLineStopsBeforeAnyOutputWithStatus2) {
     const Outcome run = Replay({}, "press 935 455\ntick 2\npress 20 20 9\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.startsWith("movra-replay: line 3: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("movra-replay: standard input:3: ")) << run.err.toStdString();
 }
 
 TEST(ReplayProgram, BadOptionsAndUnwritableOutputsAreRefusedUpFront) {

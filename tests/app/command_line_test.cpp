@@ -70,10 +70,11 @@ TEST(MovraOptions, BadRecordAndPlayFilesStopWithStatus2BeforeAnyWindowAndOverwri
     Write(bad, "press 10 20\ntick 2\nboom\n");
     Write(good, "press 10 20\ntick 2\n");
     const std::pair<QStringList, QString> cases[] = {
-        {{"--play", bad, "--record", kept}, "movra: line 3: unknown command 'boom'\n"},
-        {{"--record", fresh, "--play", bad}, "movra: line 3: unknown command 'boom'\n"},
-        {{"--play", dir.filePath("missing.txt")}, "movra: cannot read " + dir.filePath("missing.txt") + "\n"},
-        {{"--play", dir.path()}, "movra: cannot read " + dir.path() + "\n"},
+        {{"--play", bad, "--record", kept}, "movra: " + bad + ":3: unknown command 'boom'\n"},
+        {{"--record", fresh, "--play", bad}, "movra: " + bad + ":3: unknown command 'boom'\n"},
+        {{"--play", dir.filePath("missing.txt")},
+         "movra: cannot read " + dir.filePath("missing.txt") + ": No such file or directory\n"},
+        {{"--play", dir.path()}, "movra: cannot read " + dir.path() + ": Is a directory\n"},
         {{"--record", dir.filePath("no/such/dir.txt")}, "movra: cannot write " + dir.filePath("no/such/dir.txt")},
         {{"--record", dir.path()}, "movra: cannot write " + dir.path()},
     };
