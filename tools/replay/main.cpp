@@ -16,6 +16,7 @@
 #include "replay.h"
 #include "runtime_error.h"
 #include "script_argument.h"
+#include "standard_output.h"
 #include "standard_options.h"
 
 namespace {
@@ -66,6 +67,8 @@ Options ReadOptions(const Arguments& arguments) {
     options.levels = arguments.IsSet("levels");
     if (arguments.IsSet("png")) options.pngDir = arguments.Value("png");
     if (arguments.IsSet("gif")) options.gifPath = arguments.Value("gif");
+    if ((options.pngDir || options.gifPath) && !ImageFilesSupported())
+        throw Stop{std::string(Program) + ": --png and --gif are not available in this build; the trace is.\n"};
     // Images are what the user came for; a screenful of trace beside them is noise.
     options.trace = arguments.IsSet("trace") || !(options.pngDir || options.gifPath);
     const std::string scale = arguments.Value("scale", "1");
@@ -155,6 +158,7 @@ int Main(const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    WriteStandardOutputAsBytes();
     try {
         return Main(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const Stop& stop) {

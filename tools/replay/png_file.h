@@ -1,5 +1,4 @@
-// Writes the pond's pixels as a PNG file; a build without an image library
-// may provide one that always fails.
+// Writes the pond's pixels as a PNG file, where the build has an image library.
 #pragma once
 
 #include <string>
@@ -7,6 +6,9 @@
 #include "image_surface.h"
 
 namespace movra::replay {
+
+// False in a build without an image library, which refuses --png and --gif.
+bool ImageFilesSupported();
 
 // path: UTF-8. False when the file could not be written.
 bool WritePng(const std::string& path, const ImageSurface& pond);

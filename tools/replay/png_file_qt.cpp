@@ -6,6 +6,8 @@
 
 namespace movra::replay {
 
+bool ImageFilesSupported() { return true; }
+
 bool WritePng(const std::string& path, const ImageSurface& pond) {
     const QImage image(reinterpret_cast<const uchar*>(pond.pixels()), pond.width(), pond.height(),
                        QImage::Format_RGB32);
