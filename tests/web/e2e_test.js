@@ -229,14 +229,14 @@ test('the page in headless Chromium', async (t) => {
   }
 });
 
-// Runs in the page before its scripts: the callbacks of the timers page.js
+// Runs in the page before its scripts: the callbacks of the timers pond.js
 // sets, and the time and tick count of each press, for the rest checks; and
 // any policy violation as a console error.
 function Watch() {
   window.pageTimers = [];
   for (const name of ['setTimeout', 'setInterval']) {
     const real = window[name];
-    window[name] = (callback, ...rest) => (/page\.js/.test(new Error().stack)
+    window[name] = (callback, ...rest) => (/\/pond\.js/.test(new Error().stack)
       ? real(() => { pageTimers.push(performance.now()); callback(); }, ...rest)
       : real(callback, ...rest));
   }
