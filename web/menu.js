@@ -1,4 +1,5 @@
 // The popup menu and the panels its commands open: the help and the about box.
+import {keepInside, viewHeight, viewWidth} from './layout.js';
 
 // onEnd(): the end command was chosen.
 export function createMenu({onEnd}) {
@@ -9,8 +10,8 @@ export function createMenu({onEnd}) {
   function open(x, y) {
     menu.hidden = false;
     const width = menu.offsetWidth, height = menu.offsetHeight;
-    menu.style.left = `${Math.max(0, Math.min(x, window.innerWidth - width))}px`;
-    menu.style.top = `${Math.max(0, Math.min(y, window.innerHeight - height))}px`;
+    menu.style.left = `${Math.max(0, Math.min(x, viewWidth() - width))}px`;
+    menu.style.top = `${Math.max(0, Math.min(y, viewHeight() - height))}px`;
   }
   const close = () => { menu.hidden = true; };
 
@@ -52,11 +53,13 @@ export function createMenu({onEnd}) {
     const frame = help.querySelector('iframe');
     if (!frame.getAttribute('src')) frame.src = 'help.html';
     help.hidden = false;
+    keepInside(help);
   }
 
   // One about box: asked for again while open, the same box comes forward.
   function showAbout() {
     about.hidden = false;
+    keepInside(about);
     fitLabels();
     document.getElementById('about-ok').focus();
   }
@@ -73,6 +76,9 @@ export function createMenu({onEnd}) {
   document.getElementById('about-ok').addEventListener('click', () => { about.hidden = true; });
   for (const panel of [about, help])
     panel.querySelector('.close').addEventListener('click', () => { panel.hidden = true; });
+  window.addEventListener('resize', () => {
+    for (const panel of [about, help]) if (!panel.hidden) keepInside(panel);
+  });
 
   return {
     open,

@@ -1,10 +1,11 @@
 // The page around the compiled core (movra.js): it wires the pond, the popup
 // menu and the window's enlargement together.
+import {watchEnlargement} from './layout.js';
 import {createMenu} from './menu.js';
 import {createPond} from './pond.js';
 
-const CLIENT_WIDTH = 123;  // the main window's client area round the pond, CSS px
-const CLIENT_HEIGHT = 121;
+const LONG_PRESS_MS = 500;
+const LONG_PRESS_SLOP = 10;  // CSS px a finger may wander and still hold
 
 createMovra().then(start);
 
@@ -15,8 +16,6 @@ if ('serviceWorker' in navigator)
 
 function start(core) {
   const canvas = document.getElementById('pond');
-  const client = document.getElementById('main-client');
-  const standalone = matchMedia('(display-mode: standalone)');
   const menu = createMenu({onEnd: () => pond.end()});
   const idle = {pressed() {}, ticked() {}, resting() {}, woke() {}, awake: () => false};
 
@@ -34,19 +33,7 @@ function start(core) {
 
   const pond = createPond(core, canvas, {observer: idle, onMenu: menu.open, onError: ended});
 
-  // Installed, the page is the program's window: the client area grows by the
-  // largest whole factor that fits it, so that cells stay whole pixels. In a
-  // tab it stays as it is, and the browser's zoom enlarges it.
-  function layout() {
-    const zoom = standalone.matches
-      ? Math.max(1, Math.floor(Math.min(window.innerWidth / CLIENT_WIDTH, window.innerHeight / CLIENT_HEIGHT)))
-      : 1;
-    client.style.zoom = zoom === 1 ? '' : String(zoom);
-    pond.setZoom(zoom);
-  }
-  standalone.addEventListener('change', layout);
-  window.addEventListener('resize', layout);
-  layout();
+  watchEnlargement((zoom) => pond.setZoom(zoom));
 
   // Button code: 1 left, 2 right, 4 middle, summed over the buttons held; the
   // back and forward buttons are none of these and press nothing.
@@ -60,10 +47,33 @@ function start(core) {
     const button = buttonCode(event);
     if (button) pond.pressAt(event.clientX, event.clientY, button);
   });
+  // A touch drops a source at once, as a left press does. Held still, it is
+  // then also a right press: the only way to the menu on a touch screen, where
+  // the browser's own long-press menu is suppressed with the rest.
+  const holds = new Map();  // touch identifier -> [timer, x, y]
+  const release = (touch) => {
+    clearTimeout(holds.get(touch.identifier)?.[0]);
+    holds.delete(touch.identifier);
+  };
   canvas.addEventListener('touchstart', (event) => {
     event.preventDefault();  // no emulated mouse press after it, and no scrolling
-    for (const touch of event.changedTouches) pond.pressAt(touch.clientX, touch.clientY, 1);
+    for (const touch of event.changedTouches) {
+      const {identifier, clientX, clientY} = touch;
+      pond.pressAt(clientX, clientY, 1);
+      holds.set(identifier, [setTimeout(() => {
+        holds.delete(identifier);
+        pond.pressAt(clientX, clientY, 2);
+      }, LONG_PRESS_MS), clientX, clientY]);
+    }
   }, {passive: false});
+  canvas.addEventListener('touchmove', (event) => {
+    for (const touch of event.changedTouches) {
+      const [, x, y] = holds.get(touch.identifier) ?? [];
+      if (x !== undefined && Math.hypot(touch.clientX - x, touch.clientY - y) > LONG_PRESS_SLOP) release(touch);
+    }
+  });
+  for (const type of ['touchend', 'touchcancel'])
+    canvas.addEventListener(type, (event) => { for (const touch of event.changedTouches) release(touch); });
   document.addEventListener('contextmenu', (event) => event.preventDefault());
 
   // For tests and the curious: how far the pond has run.
