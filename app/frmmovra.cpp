@@ -14,7 +14,7 @@ namespace movra {
 
 FrmMovra::FrmMovra(Runtime& runtime)
     : Picture1(new PictureBox(TwipsRect(15, 0, 1830, 1815), this)),
-      Timer1(new AnimationTimer(runtime.clock(), this)),
+      Timer1(new AnimationTimer(runtime.clock(), 100, this)),
       MnuFile(new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this)),
       MnuHelp(MnuFile->addAction(QStringLiteral("Movraﾍﾙﾌﾟ(&H)"))),
       MnuVersion(MnuFile->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))),
@@ -30,7 +30,6 @@ FrmMovra::FrmMovra(Runtime& runtime)
     setPalette(grey);
     setAutoFillBackground(true);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Timer1->setInterval(100);
 
     const auto handle = [this](void (FrmMovra::*handler)()) {
         return [this, handler] { runtime_.Run([this, handler] { (this->*handler)(); }); };

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "frmmovra.h"
-#include "script.h"
+#include "playback.h"
 
 namespace movra {
 
-// Counts ticks as the recorder does and hands each press to the pond once
-// the ticks before it have come, by the picture box's own signal: so a played
+// Counts ticks by the shared playing rules and hands each press to the pond
+// once the ticks before it have come, by the picture box's own signal: so a played
 // press takes the road of a real one, and a recorder records it too. Live
 // presses go on alongside; after the last press the player does nothing.
 class Player : public QObject {
@@ -21,17 +21,10 @@ public:
     Player(FrmMovra& form, const std::vector<script::Command>& recording);
 
 private:
-    struct Due {
-        long tick;  // ticks since the start after which the press lands
-        script::Command press;
-    };
-
-    void PressWhatIsDue();
+    void Press(const std::vector<script::Command>& presses);
 
     FrmMovra& form_;
-    std::vector<Due> presses_;
-    std::size_t next_ = 0;
-    long ticks_ = 0;  // ticks since the start, skipped ones included
+    session::Playback playback_;
 };
 
 }  // namespace movra

@@ -1,30 +1,23 @@
 #include "recorder.h"
 
-#include <QDateTime>
 #include <QEvent>
 #include <QTextStream>
 
 namespace movra {
 
-using script::Command;
-
-Recorder::Recorder(FrmMovra& form, std::unique_ptr<QFile> file) : form_(form), file_(std::move(file)) {
+Recorder::Recorder(FrmMovra& form, std::unique_ptr<QFile> file)
+    : form_(form), file_(std::move(file)), recording_(std::chrono::system_clock::now()) {
     if (!file_->isSequential()) file_->resize(0);  // not a pipe or terminal: empty it
-    writer_.Comment("movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded " +
-                    QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     Flush();
 
     // Connected after the window's own handlers, so a press is written after
     // any ticks its wake-up counts.
     connect(form.Picture1, &PictureBox::MouseDown, this, [this](int button, float x, float y) {
         CountMissedTicks();
-        writer_.Add({Command::Press, x, y, button});
+        recording_.Pressed(button, x, y);
     });
-    connect(form.Timer1, &QTimer::timeout, this, [this] { writer_.Add({Command::Tick}); });
-    connect(form.Timer1, &AnimationTimer::Woke, this, [this](int missed) {
-        writer_.Add({Command::Tick, 0, 0, 1, missed - missedCounted_});
-        missedCounted_ = 0;
-    });
+    connect(form.Timer1, &QTimer::timeout, this, [this] { recording_.Ticked(); });
+    connect(form.Timer1, &AnimationTimer::Woke, this, [this](int missed) { recording_.Woke(missed); });
     form.installEventFilter(this);
     connect(&flushTimer_, &QTimer::timeout, this, [this] {
         CountMissedTicks();
@@ -41,18 +34,12 @@ bool Recorder::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// While the timer sleeps, the ticks it has skipped so far are counted before
-// a press or a flush; its wake-up then reports only the rest.
 void Recorder::CountMissedTicks() {
-    if (!form_.Timer1->Asleep()) return;
-    // Read once: a second reading could pass a grid instant and lose its tick.
-    const int missed = form_.Timer1->MissedTicks();
-    writer_.Add({Command::Tick, 0, 0, 1, missed - missedCounted_});
-    missedCounted_ = missed;
+    if (form_.Timer1->Asleep()) recording_.Resting(form_.Timer1->MissedTicks());
 }
 
 void Recorder::Flush() {
-    const std::string lines = writer_.TakeLines();
+    const std::string lines = recording_.TakeLines();
     if (lines.empty() || failed_) return;
     if (file_->write(lines.data(), qint64(lines.size())) == qint64(lines.size()) && file_->flush()) return;
     // The pond goes on; the user learns once that the recording has stopped.

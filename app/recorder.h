@@ -7,14 +7,13 @@
 #include <memory>
 
 #include "frmmovra.h"
-#include "script_writer.h"
+#include "recording.h"
 
 namespace movra {
 
 // Observes the window's events, which know nothing of it: every press that
-// reaches the pond's handler, and the ticks between them. Ticks count as the
-// timer would have given them had it never slept at rest: those that ran,
-// and those it skipped. The file gets whole lines only, once a second and
+// reaches the pond's handler, and the ticks between them, counted by the
+// shared recording rules. The file gets whole lines only, once a second and
 // when the window closes or the recorder goes, so that a killed program
 // loses at most its last second and leaves a valid script.
 class Recorder : public QObject {
@@ -35,9 +34,8 @@ private:
 
     FrmMovra& form_;
     std::unique_ptr<QFile> file_;
-    script::ScriptWriter writer_;
+    session::Recording recording_;
     QTimer flushTimer_;
-    int missedCounted_ = 0;  // ticks of the timer's current sleep already counted
     bool failed_ = false;    // a write failed and has been reported
 };
 

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "tick_grid.h"
+
 namespace movra {
 
 // Sleeping stops the timer altogether (no wake-ups at all); waking starts it
@@ -15,16 +17,16 @@ class AnimationTimer : public QTimer {
 public:
     using Clock = std::function<qint64()>;  // milliseconds on a monotonic clock
 
-    AnimationTimer(Clock clock, QObject* parent);
+    AnimationTimer(Clock clock, int periodMs, QObject* parent);
 
     // Stops until Wake. Called from a timeout, whose instant stays on the grid.
     void Sleep();
     // After Sleep, starts again with the next timeout on the grid; emits Woke
     // with the timeouts missed meanwhile. Running already, does nothing.
     void Wake();
-    bool Asleep() const { return asleep_; }
+    bool Asleep() const { return grid_.Asleep(); }
     // While asleep: the timeouts that would have come since Sleep.
-    int MissedTicks() const;
+    int MissedTicks() const { return grid_.Missed(clock_()); }
 
 signals:
     void Woke(int missedTicks);
@@ -33,9 +35,7 @@ private:
     void Timeout();
 
     Clock clock_;
-    qint64 lastTimeout_ = 0;  // milliseconds, by clock_
-    int period_ = 0;          // milliseconds, the interval before sleeping
-    bool asleep_ = false;
+    session::TickGrid grid_;
 };
 
 }  // namespace movra
