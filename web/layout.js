@@ -3,6 +3,7 @@
 
 const CLIENT_WIDTH = 123;  // the main window's client area round the pond, CSS px
 const CLIENT_HEIGHT = 121;
+const GAP = 4;  // CSS px between the window and what is shown below it
 
 // Installed, or on a phone (a touch screen whose shorter side is narrow), the
 // pond's 4-pixel cells are too small to see or to hit: there the client area
@@ -22,18 +23,21 @@ export function watchEnlargement(onZoom, below = null) {
   const client = document.getElementById('main-client');
   const frame = document.getElementById('main-window');
   function layout() {
+    const enlarged = standalone.matches || phone.matches;
     document.body.classList.toggle('phone', phone.matches && !standalone.matches);
+    document.body.classList.toggle('enlarged', enlarged);
     let zoom = 1;
-    if (standalone.matches || phone.matches) {
+    client.style.zoom = '';
+    if (enlarged) {
       // What the window draws round its client area, and what the page
       // shows below it, take their share first.
-      client.style.zoom = '';
       const width = viewWidth() - frame.offsetLeft - (frame.offsetWidth - CLIENT_WIDTH);
       const height = viewHeight() - frame.offsetTop - (frame.offsetHeight - CLIENT_HEIGHT) -
-          (below && !below.hidden ? below.offsetHeight : 0);
+          (below ? below.offsetHeight + GAP : 0);
       zoom = Math.max(1, Math.floor(Math.min(width / CLIENT_WIDTH, height / CLIENT_HEIGHT)));
     }
     client.style.zoom = zoom === 1 ? '' : String(zoom);
+    if (below) below.style.top = enlarged ? `${frame.offsetTop + frame.offsetHeight + GAP}px` : '';
     onZoom(zoom);
   }
   for (const query of [standalone, phone]) query.addEventListener('change', layout);

@@ -1,8 +1,10 @@
 // The page around the compiled core (movra.js): it wires the pond, the popup
-// menu and the window's enlargement together.
+// menu, the session and its commands, and the window's enlargement together.
 import {watchEnlargement} from './layout.js';
 import {createMenu} from './menu.js';
 import {createPond} from './pond.js';
+import {createSession} from './session.js';
+import {createSessionBar} from './session_bar.js';
 
 const LONG_PRESS_MS = 500;
 const LONG_PRESS_SLOP = 10;  // CSS px a finger may wander and still hold
@@ -17,12 +19,11 @@ if ('serviceWorker' in navigator)
 function start(core) {
   const canvas = document.getElementById('pond');
   const menu = createMenu({onEnd: () => pond.end()});
-  const idle = {pressed() {}, ticked() {}, resting() {}, woke() {}, awake: () => false};
 
   // Ending stops everything at once; the page only says that Movra has ended.
   function ended(error) {
     menu.hideAll();
-    document.getElementById('main-window').hidden = true;
+    for (const id of ['main-window', 'session']) document.getElementById(id).hidden = true;
     if (error) {
       const text = document.getElementById('error-text');
       text.textContent = error;
@@ -31,9 +32,10 @@ function start(core) {
     document.getElementById('ended').hidden = false;
   }
 
-  const pond = createPond(core, canvas, {observer: idle, onMenu: menu.open, onError: ended});
-
-  watchEnlargement((zoom) => pond.setZoom(zoom));
+  const session = createSession(core);
+  const pond = createPond(core, canvas, {observer: session.observer, onMenu: menu.open, onError: ended});
+  session.attach(pond);
+  watchEnlargement((zoom) => pond.setZoom(zoom), createSessionBar(session).element);
 
   // Button code: 1 left, 2 right, 4 middle, summed over the buttons held; the
   // back and forward buttons are none of these and press nothing.

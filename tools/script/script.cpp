@@ -1,8 +1,8 @@
 #include "script.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
+#include <locale>
 #include <sstream>
 
 #include "press.h"
@@ -24,13 +24,18 @@ bool IsDecimal(const std::string& word) {
 }
 
 // Press positions are read straight into single precision, as the press
-// handler takes them, so that a recorded position reads back bit for bit.
+// handler takes them, so that a recorded position reads back bit for bit. A
+// stream in the classic locale reads the same in any locale and on every
+// standard library (not all have from_chars for floating point); a number so
+// small that it reads as zero is refused, as too large a one is.
 template <typename Value>
 Value Number(const std::string& word, int line, const char* what) {
     Value value = 0;
-    if (!IsDecimal(word) ||
-        std::from_chars(word.data(), word.data() + word.size(), value).ec != std::errc())
-        throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
+    std::istringstream in(word);
+    in.imbue(std::locale::classic());
+    const bool read = IsDecimal(word) && in >> value && in.peek() == std::char_traits<char>::eof() &&
+                      (value != 0 || word.find_first_of("123456789") == std::string::npos);
+    if (!read) throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
     return value;
 }
 

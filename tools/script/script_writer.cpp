@@ -1,17 +1,29 @@
 #include "script_writer.h"
 
 #include <algorithm>
-#include <charconv>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <utility>
 
 namespace movra::script {
 namespace {
 
 // Fixed notation, which the reader takes (it refuses exponents), with the
-// fewest digits that read back as the very same float.
+// fewest digits that read back as the very same float: the nearest decimal
+// of so many digits reads back if any of them does. Streams in the classic
+// locale, as the reader's, work the same on every standard library.
 std::string Twips(float value) {
-    char text[64];
-    return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
+    // 150 digits after the point hold the smallest float exactly.
+    for (int digits = 0;; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out << std::fixed << std::setprecision(digits) << value;
+        std::istringstream in(out.str());
+        in.imbue(std::locale::classic());
+        float back = 0;
+        if ((in >> back && back == value) || digits == 150) return out.str();
+    }
 }
 
 }  // namespace
