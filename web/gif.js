@@ -33,11 +33,19 @@ export async function makeGif(script, scale) {
     const [index, palette] = indexed(pixels);
     encoder.writeFrame(index, width, height, {palette, delay: TICK_MS, repeat: 0});
     press(duePresses(core, 1));
-    // The page's own pond goes on ticking meanwhile.
-    if (tick % 50 === 0) await new Promise((resolve) => setTimeout(resolve));
+    if (tick % 50 === 0) await nextTask();
   }
   encoder.finish();
   return new Blob([encoder.bytes()], {type: 'image/gif'});
+}
+
+// Lets the page's own events in, its pond's ticks among them, between frames.
+function nextTask() {
+  const channel = new MessageChannel();
+  return new Promise((resolve) => {
+    channel.port1.onmessage = resolve;
+    channel.port2.postMessage(null);
+  });
 }
 
 // Each frame has a palette of exactly its colours (the pond has far fewer
