@@ -37,8 +37,9 @@ export function createSession(core) {
 
     // Plays a script on a fresh calm pond, the session starting afresh with
     // it, as movra --play --record does. A bad script throws a ScriptError
-    // and leaves the pond as it was.
+    // and leaves the pond as it was; once Movra has ended nothing plays.
     play(script) {
+      if (pond.ended) return;
       readScript(core, script);
       core._movra_reset();
       core._movra_play();
