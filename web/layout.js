@@ -5,15 +5,15 @@ const CLIENT_WIDTH = 123;  // the main window's client area round the pond, CSS 
 const CLIENT_HEIGHT = 121;
 const GAP = 4;  // CSS px between the window and what is shown below it
 
-// Installed, or on a phone (a touch screen whose shorter side is narrow), the
-// pond's 4-pixel cells are too small to see or to hit: there the client area
-// grows by the largest whole factor that fits, so that cells stay whole
-// pixels. A desktop tab stays as it is, and the browser's zoom enlarges it.
 // The layout viewport, CSS px: on a phone, window.innerWidth grows with any
 // content that overflows it.
 export const viewWidth = () => document.documentElement.clientWidth;
 export const viewHeight = () => document.documentElement.clientHeight;
 
+// Installed, or on a phone (a touch screen whose shorter side is narrow), the
+// pond's 4-pixel cells are too small to see or to hit: there the client area
+// grows by the largest whole factor that fits, so that cells stay whole
+// pixels. A desktop tab stays as it is, and the browser's zoom enlarges it.
 const standalone = matchMedia('(display-mode: standalone)');
 const phone = matchMedia('(pointer: coarse) and (max-width: 480px), (pointer: coarse) and (max-height: 480px)');
 

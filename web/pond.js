@@ -9,7 +9,7 @@ const UNPAINTED = '#f0f0f0';  // the control colour where no cell is painted
 const DRAWN_CELLS = 29;
 const CELL_TWIPS = 60;
 
-export const cssColour = (c) => `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})`;
+const cssColour = (c) => `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})`;
 
 // The boxes of the core's last tick: x1, y1, x2, y2 (twips) and colour each.
 export function* tickBoxes(core, count) {
@@ -23,9 +23,9 @@ export const runTimeError = (core, number) =>
 // observer: pressed(x, y, button) for each press in twips, ticked() after
 // each tick, resting(skippedSoFar) before a press while the timer sleeps,
 // woke(skipped) when it starts again, and awake() true while it may not rest.
-// onMenu(clientX, clientY): a press opened the popup menu; onError(text): a
-// run-time error ended the program.
-export function createPond(core, canvas, {observer, onMenu, onError}) {
+// onMenu(clientX, clientY): a press opened the popup menu; onEnd(error): the
+// program has ended, by the end command or by a run-time error's text.
+export function createPond(core, canvas, {observer, onMenu, onEnd}) {
   const context = canvas.getContext('2d');
   let ticks = 0;     // ticks run, and at rest the ticks skipped, see wake()
   let lastTick = 0;  // when the last tick ran, performance.now() ms
@@ -106,7 +106,7 @@ export function createPond(core, canvas, {observer, onMenu, onError}) {
   // grid: the first tick comes when the running timer would have fired, and
   // the skipped ticks, which would have painted nothing, are counted.
   function wake(skipped) {
-    if (timer || ended || (core._movra_at_rest() && !observer.awake())) return;
+    if (timer || ended || core._movra_at_rest()) return;
     ticks += skipped;
     lastTick += skipped * TICK_MS;
     observer.woke(skipped);
@@ -152,7 +152,7 @@ export function createPond(core, canvas, {observer, onMenu, onError}) {
     ticks += skippedTicks();
     ended = true;
     clearInterval(timer);
-    onError(error);
+    onEnd(error);
   }
 
   // A fresh calm pond, its ticks counted from 0 on a new grid; the core has
