@@ -99,14 +99,25 @@ export function createSessionBar(session) {
     }
   }
 
+  // Whatever fails is said on the page, not thrown to the console. The
+  // action starts at once, within the press that a file picker, the
+  // clipboard and the share sheet ask for.
+  function attempt(action) {
+    const fail = (error) => say(error.message);
+    try {
+      Promise.resolve(action()).catch(fail);
+    } catch (error) {
+      fail(error);
+    }
+  }
   const commands = {save, link: copyLink, share, open: () => picker.click(), gif};
   bar.addEventListener('click', (event) => {
     const command = event.target.closest('[data-command]')?.dataset.command;
-    if (command) commands[command]();
+    if (command) attempt(commands[command]);
   });
   button('share').hidden = !navigator.share;
   picker.addEventListener('change', () => {
-    if (picker.files.length) playFile(picker.files[0]);
+    if (picker.files.length) attempt(() => playFile(picker.files[0]));
     picker.value = '';
   });
   document.addEventListener('dragover', (event) => {
@@ -114,9 +125,9 @@ export function createSessionBar(session) {
   });
   document.addEventListener('drop', (event) => {
     event.preventDefault();
-    if (event.dataTransfer.files.length) playFile(event.dataTransfer.files[0]);
+    if (event.dataTransfer.files.length) attempt(() => playFile(event.dataTransfer.files[0]));
   });
-  const followLink = () => { if (isPlayLink(location.hash)) playLink(location.hash); };
+  const followLink = () => { if (isPlayLink(location.hash)) attempt(() => playLink(location.hash)); };
   window.addEventListener('hashchange', followLink);
   followLink();
 

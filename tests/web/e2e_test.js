@@ -387,8 +387,9 @@ test('on a phone: the pond enlarged, a long press opens the menu, panels inside 
     const pond = await page.locator('#pond').boundingBox();
     assert.deepEqual([pond.width, pond.height], [360, 357]);
     const [x, y] = [pond.x + (21 * 4 + 2) * 3, pond.y + (18 * 4 + 2) * 3];  // column 22, row 19
+    const tapped = await page.evaluate(() => movraPage.ticks);
     await page.touchscreen.tap(x, y);
-    await page.waitForTimeout(400);
+    await page.waitForFunction((until) => movraPage.ticks >= until, tapped + 4);
     const state = await page.evaluate(ReadPond);
     assert.deepEqual([state.width, state.wrongCount], [720, 0], state.wrong.join('\n'));
     const ring = Disturbed(state.blue, 22, 19);
@@ -396,20 +397,20 @@ test('on a phone: the pond enlarged, a long press opens the menu, panels inside 
     assert.ok(!(await page.locator('#menu').isVisible()), 'a tap opened the menu');
 
     const session = await page.context().newCDPSession(page);
-    const touch = (type, points) => session.send('Input.dispatchTouchEvent', {type, touchPoints: points});
-    await touch('touchStart', [{x: pond.x + 300, y: pond.y + 300}]);
-    await page.waitForTimeout(700);
-    await touch('touchEnd', []);
-    assert.ok(await page.locator('#menu').isVisible(), 'a long press did not open the menu');
+    // Held until the menu shows; a tap that opened it would have failed above.
+    const longPress = async (x, y) => {
+      await session.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+      await page.locator('#menu').waitFor();
+      await session.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    };
+    await longPress(pond.x + 300, pond.y + 300);
     await inside('#menu');
     if (shots) await page.screenshot({path: `${shots}/phone-menu.png`});
     await page.locator('#menu [data-command=help]').tap();
     await inside('#help');
     if (shots) await page.screenshot({path: `${shots}/phone-help.png`});
     await page.locator('#help .close').tap();
-    await touch('touchStart', [{x: pond.x + 30, y: pond.y + 30}]);
-    await page.waitForTimeout(700);
-    await touch('touchEnd', []);
+    await longPress(pond.x + 30, pond.y + 30);
     await page.locator('#menu [data-command=version]').tap();
     await inside('#about');
     await inside('#about-ok');
