@@ -4,13 +4,13 @@
 // A script refused by the reader; the message is the reader's, "line N: ...".
 export class ScriptError extends Error {}
 
-// Calls use(address) with text as UTF-8 in the core's memory.
+// Calls use(address, size) with text as UTF-8 in the core's memory.
 function withText(core, text, use) {
-  const size = core.lengthBytesUTF8(text) + 1;
-  const address = core._malloc(size);
+  const size = core.lengthBytesUTF8(text);
+  const address = core._malloc(size + 1);  // and the terminating zero stringToUTF8 writes
   try {
-    core.stringToUTF8(text, address, size);
-    return use(address);
+    core.stringToUTF8(text, address, size + 1);
+    return use(address, size);
   } finally {
     core._free(address);
   }
@@ -18,7 +18,7 @@ function withText(core, text, use) {
 
 // Reads a script whole for core._movra_play(); returns its number of ticks.
 export function readScript(core, text) {
-  const ticks = withText(core, text, (address) => core._movra_script_read(address));
+  const ticks = withText(core, text, (address, size) => core._movra_script_read(address, size));
   if (ticks < 0) throw new ScriptError(core.UTF8ToString(core._movra_script_error()));
   return ticks;
 }

@@ -5,8 +5,8 @@
 
 #include <chrono>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "playback.h"
@@ -46,12 +46,12 @@ EMSCRIPTEN_KEEPALIVE const char* movra_session_lines() {
     return text.c_str();
 }
 
-// Reads a script whole (UTF-8) and keeps it for movra_play. Returns its
-// number of ticks, or -1 with the reason in movra_script_error ("line N: ...").
-EMSCRIPTEN_KEEPALIVE double movra_script_read(const char* source) {
-    std::istringstream in(source);
+// Reads a script whole (size bytes of UTF-8) and keeps it for movra_play.
+// Returns its number of ticks, or -1 with the reason in movra_script_error
+// ("line N: ...").
+EMSCRIPTEN_KEEPALIVE double movra_script_read(const char* source, int size) {
     try {
-        script = movra::script::ReadScript(in);
+        script = movra::script::ReadScript(std::string_view(source, std::size_t(size)));
     } catch (const movra::script::ScriptError& error) {
         text = error.what();
         return -1;

@@ -5,6 +5,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace movra::script {
@@ -31,6 +32,8 @@ inline constexpr long MaxTicks = 1'000'000;  // per tick command
 
 // Reads the whole script; the first bad line throws a ScriptError.
 std::vector<Command> ReadScript(std::istream& in);
+// The same from a script's text, without a stream.
+std::vector<Command> ReadScript(std::string_view text);
 
 // Reads a script file. One that cannot be opened throws a std::runtime_error
 // "cannot read PATH"; a bad line, a ScriptError.
