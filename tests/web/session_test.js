@@ -184,6 +184,14 @@ test('recordings in the page', async (t) => {
       assert.deepEqual(await page.evaluate(PagePond), before);
     });
 
+    await t.test('a session too long for a link is said so, and the file offered', async () => {
+      const presses = Array.from({length: 3000}, (_, i) => `press ${(i * 7919) % 1800} ${(i * 104729) % 1785} 1\n`);
+      await page.evaluate(Drop, ['long.txt', presses.join('')]);
+      await page.locator('[data-command=link]').click();
+      await page.waitForFunction(() => /長すぎてﾘﾝｸにできません/.test(document.getElementById('session-message').textContent));
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.command), 'save');
+    });
+
     assert.deepEqual(errors, []);
   } finally {
     await browser.close();
