@@ -51,18 +51,6 @@ TEST(MovraOptions, AnUnknownOptionOrArgumentIsOneLineAndStatus2BeforeAnyWindow) 
     }
 }
 
-TEST(MovraOptions, AStrayArgumentThatIsARecordingHintsAtPlayingIt) {
-    QTemporaryDir dir;
-    const QString recording = dir.filePath("session.txt");
-    QFile file(recording);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("press 10 20\ntick 2\n");
-    file.close();
-    EXPECT_EQ(Movra({recording}).err, "movra: Unexpected argument '" + recording.toUtf8() +
-                                          "'; to play a recording: movra --play " + recording.toUtf8() + "\n");
-    EXPECT_EQ(Movra({"pond.txt"}).err, "movra: Unexpected argument 'pond.txt'. Try 'movra --help'.\n");
-}
-
 TEST(MovraOptions, WithNeitherADisplayNorAPlatformItSaysSoWithStatus3) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -84,6 +72,15 @@ void Write(const QString& path, const QByteArray& contents) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(contents);
+}
+
+TEST(MovraOptions, AStrayArgumentThatIsARecordingHintsAtPlayingIt) {
+    QTemporaryDir dir;
+    const QString recording = dir.filePath("session.txt");
+    Write(recording, "press 10 20\ntick 2\n");
+    EXPECT_EQ(Movra({recording}).err, "movra: Unexpected argument '" + recording.toUtf8() +
+                                          "'; to play a recording: movra --play " + recording.toUtf8() + "\n");
+    EXPECT_EQ(Movra({"pond.txt"}).err, "movra: Unexpected argument 'pond.txt'. Try 'movra --help'.\n");
 }
 
 TEST(MovraOptions, BadRecordAndPlayFilesStopWithStatus2BeforeAnyWindowAndOverwriteNothing) {
