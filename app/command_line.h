@@ -3,18 +3,21 @@
 
 #include <QFile>
 #include <QStringList>
-#include <QTextStream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "script.h"
 
 namespace movra {
 
+// With no display to open a window on, the program ends at once with this status.
+inline constexpr int NoDisplayStatus = 3;
+
 struct CommandLine {
     // Set when the program ends at once: 0 after --help or --version, 2 on a
-    // bad command line (reported on the error stream).
+    // bad command line, 3 with no display (reported on the error stream).
     std::optional<int> exitStatus;
     // --record: the file, open for appending and so still as it was; the
     // recording empties it once the program has started.
@@ -24,6 +27,6 @@ struct CommandLine {
 };
 
 // arguments: the program's own name first, as in argv.
-CommandLine ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace movra

@@ -1,8 +1,7 @@
 // Movra: ripples on a small pond. Starts the main window.
 #include <QApplication>
-#include <QTextStream>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "command_line.h"
 #include "frmmovra.h"
@@ -22,14 +21,10 @@ QStringList Arguments(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    movra::CommandLine commandLine;
-    {
-        // Before the application exists, so that help, version and a bad
-        // option or file need no display.
-        QTextStream out(stdout), err(stderr);
-        commandLine = movra::ReadCommandLine(Arguments(argc, argv), out, err);
-        if (commandLine.exitStatus) return *commandLine.exitStatus;
-    }
+    // Before the application exists, so that help, version and a bad option
+    // or file need no display.
+    movra::CommandLine commandLine = movra::ReadCommandLine(Arguments(argc, argv), std::cout, std::cerr);
+    if (commandLine.exitStatus) return *commandLine.exitStatus;
     // On X11 the pond's few kilobytes a tick are cheaper sent down the
     // connection than through shared memory, which costs a round trip to the
     // server before every frame.

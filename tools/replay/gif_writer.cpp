@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <gif_lib.h>
 
+#include <cerrno>
 #include <map>
 #include <stdexcept>
+#include <system_error>
 #include <vector>
 
 namespace movra::replay {
@@ -36,7 +38,7 @@ GifWriter::GifWriter(const std::string& path, int width, int height, int delayCe
     // Opened here rather than by giflib, which would make the file private to
     // its owner; this way the umask decides, as for any other output.
     const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (file < 0) Fail(E_GIF_ERR_OPEN_FAILED);
+    if (file < 0) throw std::system_error(errno, std::generic_category(), path);
     int error = 0;
     gif_ = EGifOpenFileHandle(file, &error);  // owns the file from here on
     if (!gif_) Fail(error);

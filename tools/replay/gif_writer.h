@@ -11,7 +11,8 @@ namespace movra::replay {
 
 class GifWriter {
 public:
-    // Opens the file at once, so an unwritable path fails before any frame.
+    // Opens the file at once, so an unwritable path fails before any frame,
+    // with a std::system_error that carries the system's reason.
     GifWriter(const std::string& path, int width, int height, int delayCentiseconds);
     ~GifWriter();
     GifWriter(const GifWriter&) = delete;

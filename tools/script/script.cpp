@@ -1,10 +1,12 @@
 #include "script.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <system_error>
 
 #include "press.h"
 
@@ -118,12 +120,20 @@ std::vector<Command> ReadScript(std::string_view text) {
     return commands;
 }
 
-std::vector<Command> LoadScript(const std::string& path) {
+std::vector<Command> LoadScript(const std::filesystem::path& path) {
+    const auto fail = [&](int error) {
+        const std::u8string name = path.u8string();
+        throw std::system_error(error, std::generic_category(), "cannot read " + std::string(name.begin(), name.end()));
+    };
+    // A directory opens on some systems and fails only at the first read;
+    // elsewhere it fails to open with a vaguer reason.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) fail(EISDIR);
+    errno = 0;
     std::ifstream file(path);
-    std::vector<Command> commands;
-    if (file) commands = ReadScript(file);
-    // A directory opens, and fails only at the first read.
-    if (!file.is_open() || file.bad()) throw std::runtime_error("cannot read " + path);
+    if (!file.is_open()) fail(errno ? errno : EIO);
+    std::vector<Command> commands = ReadScript(file);
+    if (file.bad()) fail(EIO);
     return commands;
 }
 

@@ -2,6 +2,7 @@
 // its commands, and the reader that checks a script whole.
 #pragma once
 
+#include <filesystem>
 #include <istream>
 #include <stdexcept>
 #include <string>
@@ -21,11 +22,13 @@ struct Command {
 class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const std::string& reason)
-        : std::runtime_error("line " + std::to_string(line) + ": " + reason), line_(line) {}
+        : std::runtime_error("line " + std::to_string(line) + ": " + reason), line_(line), reason_(reason) {}
     int line() const { return line_; }
+    const std::string& reason() const { return reason_; }
 
 private:
     int line_;
+    std::string reason_;
 };
 
 inline constexpr long MaxTicks = 1'000'000;  // per tick command
@@ -35,8 +38,9 @@ std::vector<Command> ReadScript(std::istream& in);
 // The same from a script's text, without a stream.
 std::vector<Command> ReadScript(std::string_view text);
 
-// Reads a script file. One that cannot be opened throws a std::runtime_error
-// "cannot read PATH"; a bad line, a ScriptError.
-std::vector<Command> LoadScript(const std::string& path);
+// Reads a script file. One that cannot be read throws a std::system_error
+// with the system's reason ("cannot read PATH: No such file or directory"); a
+// bad line, a ScriptError.
+std::vector<Command> LoadScript(const std::filesystem::path& path);
 
 }  // namespace movra::script
