@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 port=${1:-8000}
 fail() { echo "serve-web.sh: $*" >&2; exit 2; }
-[[ $port =~ ^[0-9]+$ ]] && ((10#$port >= 1 && 10#$port <= 65535)) || fail "not a port number: $port"
+[[ $port =~ ^[0-9]{1,5}$ ]] && ((10#$port >= 1 && 10#$port <= 65535)) || fail "not a port number: $port"
 [ -f build/web/index.html ] || fail "no build/web/: run scripts/build-web.sh first"
 # The server takes the port before it says where it is, so a port in use
 # is one line, not a traceback, and nothing is announced that is not there.
