@@ -105,6 +105,7 @@ class Wine:
         self.run("wineserver", "-k", check=False)
         self.xvfb.terminate()
         self.xvfb.wait()
+        self.xvfb.stdout.close()
 
 
 class Image:
@@ -290,6 +291,7 @@ class WindowTest(unittest.TestCase):
         time.sleep(1)
         WINE.screen("96-help")
         program.kill()
+        program.wait()
         WINE.run("wineserver", "-k", check=False)
 
     def test_at_96_dpi_4_pixel_cells(self):
