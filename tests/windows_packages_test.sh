@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Windows zip and installer in BUILD_DIR: packaging again gives the
-# same bytes; under Wine the silent installer puts the zip's files, a Start-menu
-# shortcut and an uninstall entry in place, replaces an older copy, the program
-# starts from the shortcut, and the silent uninstaller takes back all it made
-# and nothing else.
+# Makes the Windows zip and installer from the programs built in BUILD_DIR,
+# twice: the same bytes. Under Wine, the silent installer puts the zip's files,
+# a Start-menu shortcut and an uninstall entry in place and replaces an older
+# copy; the program starts from the shortcut; the silent uninstaller takes back
+# all it made and nothing else.
 # Usage: windows_packages_test.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 source=$1
-build=$(realpath "$2")
-zip=$build/movra-1.00-windows-x64.zip
-setup=$build/movra-1.00-setup.exe
+build=$2
 work=$(mktemp -d)
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -19,9 +17,11 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "windows packages: $*"; exit 1; }
 
-"$source/scripts/package-windows.sh" "$build" "$work/again" >/dev/null
-cmp "$zip" "$work/again/${zip##*/}"
-cmp "$setup" "$work/again/${setup##*/}"
+for run in first second; do "$source/scripts/package-windows.sh" "$build" "$work/$run" >/dev/null; done
+zip=$work/first/movra-1.00-windows-x64.zip
+setup=$work/first/movra-1.00-setup.exe
+cmp "$zip" "$work/second/${zip##*/}"
+cmp "$setup" "$work/second/${setup##*/}"
 
 Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" 2>/dev/null & xvfb=$!
 until [ -s "$work/display" ]; do sleep 0.1; done
@@ -42,7 +42,7 @@ instdir_win="$(windows_dir LOCALAPPDATA)\\Programs\\Movra"
 instdir=$(realpath -m "$(winepath -u "$instdir_win" 2>/dev/null)")
 lnk="$(winepath -u "$(windows_dir APPDATA)" 2>/dev/null)/Microsoft/Windows/Start Menu/Programs/Movra.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Movra'
-value() { wine reg query "$key" /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+value() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" "$work/entry"; }
 
 wine "$setup" /S
 wineserver -w
@@ -50,6 +50,7 @@ unzip -q "$zip" -d "$work/zip"
 diff -r --exclude=uninstall.exe "$work/zip/movra-1.00" "$instdir" || fail "the installed files are not the zip's"
 [ -f "$instdir/uninstall.exe" ] || fail "no uninstaller"
 lnkinfo "$lnk" >"$work/lnk"
+wine reg query "$key" | tr -d '\r' >"$work/entry"
 lnk_field() { sed -n "s/^\t$1\t*: //p" "$work/lnk"; }
 [ "$(lnk_field 'Local path')|$(lnk_field 'Icon location')|$(lnk_field 'Working directory')" = \
   "$instdir_win\\movra.exe|$instdir_win\\movra.exe|$instdir_win" ] || fail "the shortcut: $(cat "$work/lnk")"
