@@ -55,7 +55,7 @@ nsh=$package/files.nsh
     echo '!macroend'
 } >"$nsh"
 
-makensis -V2 -INPUTCHARSET UTF8 \
+makensis -V2 -WX -INPUTCHARSET UTF8 \
     -DVERSION="$version" -DVERSION_QUAD="$major.$((10#$minor)).0.0" \
     -DFILES="$nsh" -DICON="$PWD/win32/resources/movra.ico" \
     -DOUTFILE="$out/$top-setup.exe" packaging/windows/movra.nsi
