@@ -10,7 +10,8 @@ source=$1
 build=$2
 work=$(mktemp -d)
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    # Only this test's own prefix: never a caller's.
+    [ "${WINEPREFIX:-}" != "$work/prefix" ] || wineserver -k 2>/dev/null || true
     [ -z "${xvfb:-}" ] || kill "$xvfb"
     rm -rf "$work"
 }
