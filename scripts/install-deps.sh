@@ -15,7 +15,10 @@ done
 # dpkg-checkbuilddeps (from dpkg-dev, in the list) checks build-essential too.
 build_deps_met=false
 command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps >/dev/null 2>&1 && build_deps_met=true
-[ ${#missing[@]} -eq 0 ] && $build_deps_met && exit 0
+# Wine shows Japanese texts only in a Japanese locale.
+locale_missing=false
+locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || locale_missing=true
+[ ${#missing[@]} -eq 0 ] && $build_deps_met && ! $locale_missing && exit 0
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -26,3 +29,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt_get install "${missing[@]}"
 fi
 $build_deps_met || apt_get build-dep ./
+if $locale_missing; then
+    $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen
+fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite headless: a normal build,
 # a build under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers,
-# and the web version where Emscripten is installed.
+# the Windows programs under Wine, and the web version where Emscripten is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,7 @@ for preset in default sanitize fuzz; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+scripts/test-windows.sh
 if command -v em++ >/dev/null; then
     scripts/test-web.sh
 fi

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Windows programs with MinGW-w64 into build/windows/: movra.exe,
+# movra-replay.exe and the help file Movra.chm beside them. Arguments go to
+# CMake, such as -DMOVRA_MAKER=... for the about box.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build/windows/cmake -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DMOVRA_WITH_QT=OFF -DMOVRA_BENCH=OFF "$@" >/dev/null
+cmake --build build/windows/cmake
+cp build/windows/cmake/win32/movra.exe build/windows/cmake/tools/movra-replay.exe \
+    build/windows/cmake/win32/Movra.chm build/windows/
+echo "Built build/windows/movra.exe, movra-replay.exe and Movra.chm"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the Windows programs and tests them under Wine: the core's tests
+# cross-built, then the programs against the Linux build's (build/default,
+# built here when missing) under Xvfb. An argument keeps screenshots there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build-windows.sh
+export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
+[ -d "$WINEPREFIX/drive_c" ] || wineboot -i 2>/dev/null
+echo "== windows: the core's tests under Wine"
+ctest --test-dir build/windows/cmake --output-on-failure
+if [ ! -x build/default/app/movra ] || [ ! -x build/default/tools/movra-replay ]; then
+    cmake --preset default
+    cmake --build --preset default --target movra movra-replay
+fi
+echo "== windows: the programs under Wine and Xvfb"
+tests/windows/window_test.py build/windows build/default "$@"
+echo "Windows tests passed."
