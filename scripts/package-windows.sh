@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes the portable zip and the installer of the Windows programs built in
-# BUILD_DIR (default build/windows), into OUT_DIR (default BUILD_DIR).
-# Usage: scripts/package-windows.sh [BUILD_DIR [OUT_DIR]]
+# Makes the portable zip and the installer of the Windows programs that
+# scripts/build-windows.sh put in WINDOWS_DIR (default build/windows), into
+# OUT_DIR (default WINDOWS_DIR).
+# Usage: scripts/package-windows.sh [WINDOWS_DIR [OUT_DIR]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/windows}")
@@ -20,8 +21,8 @@ package=$out/package
 stage=$package/$top
 rm -rf "$package"
 mkdir -p "$stage/examples"
-install -m 755 "$build/win32/movra.exe" "$build/tools/movra-replay.exe" "$stage/"
-install -m 644 "$build/win32/Movra.chm" "$stage/"
+install -m 755 "$build/movra.exe" "$build/movra-replay.exe" "$stage/"
+install -m 644 "$build/Movra.chm" "$stage/"
 # Windows users read these in Notepad: CRLF. The recordings stay as they are.
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"

@@ -15,4 +15,6 @@ if [ ! -x build/default/app/movra ] || [ ! -x build/default/tools/movra-replay ]
 fi
 echo "== windows: the programs under Wine and Xvfb"
 tests/windows/window_test.py build/windows build/default "$@"
+echo "== windows: the zip and the installer under Wine"
+tests/windows_packages_test.sh . build/windows
 echo "Windows tests passed."

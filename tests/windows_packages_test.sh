@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Makes the Windows zip and installer from the programs built in BUILD_DIR,
-# twice: the same bytes. Under Wine, the silent installer puts the zip's files,
-# a Start-menu shortcut and an uninstall entry in place and replaces an older
-# copy; the program starts from the shortcut; the silent uninstaller takes back
-# all it made and nothing else.
-# Usage: windows_packages_test.sh SOURCE_DIR BUILD_DIR
+# Makes the Windows zip and installer from the programs in WINDOWS_DIR (as
+# scripts/build-windows.sh leaves them), twice: the same bytes. Under Wine, the
+# silent installer puts the zip's files, a Start-menu shortcut and an uninstall
+# entry in place and replaces an older copy; the program starts from the
+# shortcut; the silent uninstaller takes back all it made and nothing else.
+# Usage: windows_packages_test.sh SOURCE_DIR WINDOWS_DIR
 set -euo pipefail
 source=$1
-build=$2
+windows=$2
 work=$(mktemp -d)
 cleanup() {
     # Only this test's own prefix: never a caller's.
@@ -18,7 +18,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "windows packages: $*"; exit 1; }
 
-for run in first second; do "$source/scripts/package-windows.sh" "$build" "$work/$run" >/dev/null; done
+for run in first second; do "$source/scripts/package-windows.sh" "$windows" "$work/$run" >/dev/null; done
 zip=$work/first/movra-1.00-windows-x64.zip
 setup=$work/first/movra-1.00-setup.exe
 cmp "$zip" "$work/second/${zip##*/}"
