@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/windows/cmake -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build/windows/cmake -G Ninja --no-warn-unused-cli --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DMOVRA_WITH_QT=OFF -DMOVRA_BENCH=OFF "$@" >/dev/null
 cmake --build build/windows/cmake
 cp build/windows/cmake/win32/movra.exe build/windows/cmake/tools/movra-replay.exe \

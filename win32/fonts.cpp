@@ -50,4 +50,30 @@ HFONT NewFont(const std::wstring& face, double points, bool bold, int dpi) {
                        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
+int LineHeight(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return int(metrics.tmHeight);
+}
+
+HFONT FitWidth(HFONT font, const std::wstring& text, int width) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    if (extent.cx <= width) return font;
+    LOGFONTW smaller{};
+    GetObjectW(font, sizeof smaller, &smaller);
+    // Rounded towards zero: a pixel less rather than one too many.
+    smaller.lfHeight = smaller.lfHeight * width / extent.cx;
+    DeleteObject(font);
+    return CreateFontIndirectW(&smaller);
+}
+
 }  // namespace movra::win32

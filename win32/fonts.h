@@ -17,4 +17,11 @@ std::wstring GothicFace();
 // A Japanese-character-set font of the face, points high at dpi.
 HFONT NewFont(const std::wstring& face, double points, bool bold, int dpi);
 
+// The height of a line of text in the font, in pixels.
+int LineHeight(HFONT font);
+
+// The font, made smaller where the text would be wider than width pixels in
+// it: a face with wider letters than the design's still fits its frame.
+HFONT FitWidth(HFONT font, const std::wstring& text, int width);
+
 }  // namespace movra::win32

@@ -1,5 +1,7 @@
 #include "frm_version.h"
 
+#include <algorithm>
+
 #include "credits.h"
 #include "fonts.h"
 #include "resources.h"
@@ -28,8 +30,13 @@ HWND NewControl(HWND parent, const wchar_t* windowClass, const std::wstring& tex
     return control;
 }
 
-HWND NewLabel(HWND parent, const std::wstring& text, const RECT& at, HFONT font) {
-    return NewControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX, at, font);
+// One line each, as the design sets them: a text a little too wide for its
+// frame is cut at the right rather than wrapped out of sight. Frames shorter
+// than a line of their font (the contact lines') grow downwards, into the
+// gap below.
+HWND NewLabel(HWND parent, const std::wstring& text, RECT at, HFONT font) {
+    at.bottom = std::max(at.bottom, at.top + LineHeight(font));
+    return NewControl(parent, L"STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, at, font);
 }
 
 }  // namespace
@@ -48,12 +55,13 @@ FrmVersion::FrmVersion(Runtime& runtime) : runtime_(runtime), background_(Create
 
     const std::wstring mincho = MinchoFace(), gothic = GothicFace();
     fonts_[WindowFont] = NewFont(mincho, 9.75, false, dpi_);
-    fonts_[Label1Font] = NewFont(mincho, 26.25, true, dpi_);
+    const RECT title = TwipsRect(1440, 330, 3165, 615, dpi_);
+    fonts_[Label1Font] = FitWidth(NewFont(mincho, 26.25, true, dpi_), L"MovraVer0.61", title.right - title.left);
     fonts_[Label2Font] = NewFont(gothic, 12, true, dpi_);
     fonts_[Label45Font] = NewFont(mincho, 9, false, dpi_);
     fonts_[Command1Font] = NewFont(gothic, 9, false, dpi_);
 
-    Label1 = NewLabel(hwnd_, L"MovraVer0.61", TwipsRect(1440, 330, 3165, 615, dpi_), fonts_[Label1Font]);
+    Label1 = NewLabel(hwnd_, L"MovraVer0.61", title, fonts_[Label1Font]);
     Label2 = NewLabel(hwnd_, L"企画・製造：" + Wide(Maker) + L"　　設計：" + Wide(Designer),
                       TwipsRect(180, 1230, 4275, 285, dpi_), fonts_[Label2Font]);
     Label3 = NewLabel(hwnd_, L"質問等は以下のメールアドレスまたは掲示板まで。", TwipsRect(180, 1680, 4155, 225, dpi_),
