@@ -14,7 +14,8 @@ if [ ! -x build/default/app/movra ] || [ ! -x build/default/tools/movra-replay ]
     cmake --build --preset default --target movra movra-replay
 fi
 echo "== windows: the programs under Wine and Xvfb"
-tests/windows/window_test.py build/windows build/default "$@"
+# Debian's own Python, which has python3-pefile.
+/usr/bin/python3 tests/windows/window_test.py build/windows build/default "$@"
 echo "== windows: the zip and the installer under Wine"
 tests/windows_packages_test.sh . build/windows
 echo "Windows tests passed."

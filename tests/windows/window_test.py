@@ -167,6 +167,31 @@ class ReplayTest(unittest.TestCase):
         self.assertEqual(done.stderr.decode().count("\n"), 1)
 
 
+class ExecutableTest(unittest.TestCase):
+    def test_the_files_need_only_windows_dlls_and_carry_no_time_stamp(self):
+        import pefile
+        for path in (MOVRA, REPLAY):
+            pe = pefile.PE(path)
+            dlls = {entry.dll.decode().upper() for entry in pe.DIRECTORY_ENTRY_IMPORT}
+            self.assertLessEqual(dlls, {"GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "SHELL32.DLL", "USER32.DLL"})
+            self.assertEqual(pe.FILE_HEADER.TimeDateStamp, 0, path)
+
+    def test_the_version_information_names_movra_in_japanese(self):
+        import pefile
+        pe = pefile.PE(MOVRA)
+        info = {info.Key: info for info in pe.FileInfo[0]}
+        table = info[b"StringFileInfo"].StringTable[0]
+        strings = {key.decode(): value.decode() for key, value in table.entries.items()}
+        self.assertEqual(table.LangID, b"041104B0")
+        self.assertEqual(strings["FileDescription"], "Movraシミュレーションプログラム")
+        self.assertEqual(strings["ProductName"], "MovraVer0.61")
+        self.assertEqual((strings["FileVersion"], strings["ProductVersion"]), ("1.00", "1.00"))
+        self.assertIn("The Movra developers", strings["LegalCopyright"])
+        self.assertIn("MIT", strings["LegalCopyright"])
+        fixed = pe.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x10000, 0))
+
+
 class WindowTest(unittest.TestCase):
     """One run of the program per DPI, from its first tick to the end command."""
 
