@@ -10,4 +10,5 @@ cmake -S . -B build/windows/cmake -G Ninja --no-warn-unused-cli --toolchain cmak
 cmake --build build/windows/cmake
 cp build/windows/cmake/win32/movra.exe build/windows/cmake/tools/movra-replay.exe \
     build/windows/cmake/win32/Movra.chm build/windows/
+scripts/package-windows.sh build/windows
 echo "Built build/windows/movra.exe, movra-replay.exe and Movra.chm"
