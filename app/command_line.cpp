@@ -19,8 +19,9 @@ std::vector<cli::Option> QtOptions() {
 
 // Without one, Qt would abort with advice to reinstall, which helps no one.
 bool HasDisplay(const cli::Arguments& arguments) {
-    return arguments.IsSet("platform") || arguments.IsSet("display") || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return arguments.IsSet("platform") || arguments.IsSet("display") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 }  // namespace

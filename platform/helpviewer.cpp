@@ -1,6 +1,8 @@
+// The help viewer: reads the document, shows it, and closes like a document window.
 #include "helpviewer.h"
 
 #include <QFile>
+#include <QKeyEvent>
 
 namespace movra {
 
@@ -21,6 +23,14 @@ void HelpViewer::Open(const QString& path) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    const QKeyCombination key = event->keyCombination();
+    if (key == QKeyCombination(Qt::Key_Escape) || key == QKeyCombination(Qt::ControlModifier, Qt::Key_W))
+        close();
+    else
+        QTextBrowser::keyPressEvent(event);
 }
 
 }  // namespace movra

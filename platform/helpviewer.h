@@ -15,6 +15,10 @@ public:
 
     // Shows the HTML (UTF-8) document at path; if it cannot be read, says so here.
     void Open(const QString& path);
+
+protected:
+    // Escape and Ctrl+W close it, as they close a document window elsewhere.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace movra

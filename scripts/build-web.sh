@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Emscripten's optimiser needs Node.js modules from Debian's own folder.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+# The page's GIF encoder, again whenever the lock file is newer than what npm installed.
+[ web/node_modules/.package-lock.json -nt web/package-lock.json ] || (cd web && npm ci --no-audit --no-fund)
 emcmake cmake -S . -B build/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" \
     -DMOVRA_WITH_QT=OFF -DMOVRA_TESTS=OFF -DMOVRA_BENCH=OFF >/dev/null
 cmake --build build/wasm

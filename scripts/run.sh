@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds Movra and opens its window.
+# Builds Movra and opens its window; the arguments go to movra.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset default
+# Once configured, the build itself configures again when a CMakeLists.txt changes.
+[ -f build/default/build.ninja ] || cmake --preset default
 cmake --build --preset default
 exec build/default/app/movra "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the web version and tests it: the compiled core under Node.js against
-# movra-replay's traces, then the served page in headless Chromium.
+# movra-replay's traces, then the served page in headless Chromium, and its
+# recordings against movra-replay.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh
@@ -16,4 +17,6 @@ echo "== web: the compiled core against movra-replay"
 node --no-experimental-fetch trace_test.js
 echo "== web: the page in headless Chromium"
 node e2e_test.js
+echo "== web: recordings in the page against movra-replay"
+node session_test.js
 echo "Web tests passed."

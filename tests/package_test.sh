@@ -2,12 +2,28 @@
 # Builds the Debian package from a copy of the tree, checks it with lintian and
 # looks at what it holds, and runs the unpacked program as a user would under
 # Xvfb: it opens, its help command finds the help file in the program's own
-# directory, and its end command ends it with status 0.
-# Usage: package_test.sh SOURCE_DIR
+# directory, and its end command ends it with status 0. Then the package's own
+# tests (debian/tests) run with autopkgtest against the package installed on
+# this machine, and piuparts installs and purges it in a clean Debian 12.
+# Usage: package_test.sh SOURCE_DIR CACHE_DIR (where piuparts keeps its base system)
 set -euo pipefail
 source=$1
+cache=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+# Set while the package may be installed on this machine by this test.
+installed_here=false
+purge_movra() {
+    $sudo apt-get -o DPkg::Lock::Timeout=600 -y -q purge movra > "$work/purge.log" 2>&1 && [ ! -e /usr/lib/games/movra ] ||
+        { cat "$work/purge.log"; echo "movra is not purged again"; return 1; }
+    installed_here=false
+}
+cleanup() {
+    ! $installed_here || purge_movra || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 desktop-file-validate "$source/packaging/movra.desktop"
 appstreamcli validate --no-net "$source/packaging/movra.metainfo.xml"
@@ -59,4 +75,38 @@ EOS
 # xdotool matches the Japanese window title only in a UTF-8 locale; a bare
 # system may have none set.
 LC_ALL=C.UTF-8 timeout 60 xvfb-run -a bash "$work/session.sh"
+
+# autopkgtest's null runner installs the package on this very machine: one
+# package test at a time, never over a movra someone installed, apt waiting
+# for the lock of another install, and the package purged again whatever
+# happens. The tests' other dependencies are in scripts/debian-packages.txt,
+# so nothing else stays installed.
+exec 9> /run/lock/movra-package-test
+flock 9
+state=$(dpkg-query -W -f='${db:Status-Status}' movra 2>/dev/null || true)
+[ -z "$state" ] || [ "$state" = not-installed ] ||
+    { echo "movra is installed on this machine ($state); the package test installs its own: apt purge movra first"; exit 1; }
+echo 'DPkg::Lock::Timeout "600";' > "$work/apt.conf"
+installed_here=true
+status=0
+$sudo env APT_CONFIG="$work/apt.conf" autopkgtest --timeout-test=120 --summary="$work/summary" \
+    "$deb" "$work/movra/" -- null > "$work/autopkgtest.log" 2>&1 || status=$?
+# 0 only when every test passed: a skipped test is no pass.
+[ "$status" -eq 0 ] || { tail -40 "$work/autopkgtest.log"; echo "autopkgtest: status $status"; }
+cat "$work/summary"
+[ "$status" -eq 0 ]
+purge_movra
+flock -u 9
+
+# piuparts with the mirror apt uses here. Its clean system is made once and
+# kept for later runs, which bring it up to date first; a run cut short
+# leaves no half-written one.
+mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Release: bookworm' 'Identifier: Packages' | head -1)
+[ -n "$mirror" ] || { echo "apt has no Debian 12 (bookworm) mirror for piuparts"; exit 1; }
+base=$cache/piuparts-bookworm.tar.gz
+[ -f "$base" ] && base_option=--basetgz="$base" || base_option=--save="$base.part"
+$sudo piuparts --distribution=bookworm --mirror="$mirror" "$base_option" "$deb" > "$work/piuparts.log" 2>&1 ||
+    { tail -40 "$work/piuparts.log"; echo "piuparts failed"; exit 1; }
+[ ! -f "$base.part" ] || mv "$base.part" "$base"
+tail -2 "$work/piuparts.log"
 echo "package ok"

@@ -1,8 +1,11 @@
 // The movra-replay program as its users meet it: exit statuses, messages, image files.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QImageReader>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -41,6 +44,33 @@ TEST(ReplayProgram, BadOptionsAndUnwritableOutputsAreRefusedUpFront) {
     }
 }
 
+TEST(ReplayProgram, MessagesNameTheFileTheLineAndTheSystemsReasonOrHintAtHelp) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath("rain.txt");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("press 10 20\ntick\ntcik\n");
+    file.close();
+    const std::pair<QStringList, QString> cases[] = {
+        {{script}, script + ":3: unknown command 'tcik'"},
+        {{dir.filePath("nosuch.txt")}, "cannot read " + dir.filePath("nosuch.txt") + ": No such file or directory"},
+        {{dir.path()}, "cannot read " + dir.path() + ": Is a directory"},
+        {{"--gif", dir.path()}, "cannot write " + dir.path() + ": Is a directory"},
+        {{"--gfi", "x.gif"}, "Unknown option 'gfi'. Try 'movra-replay --help'."},
+        {{"a", "b"}, "Unexpected argument 'b'. Try 'movra-replay --help'."},
+    };
+    for (const auto& [arguments, message] : cases)
+        EXPECT_EQ(Replay(arguments, "tick\n").err, "movra-replay: " + message.toUtf8() + "\n");
+}
+
+TEST(ReplayProgram, HelpNamesTheProgramAndAnOptionalScriptAndListsNoQtOptions) {
+    const Outcome run = Replay({"--help"}, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: movra-replay [options] [SCRIPT]\n")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("\n  -h, --help     Show this help and end.\n"));
+    EXPECT_FALSE(run.out.contains("--help-all"));
+}
+
 TEST(ReplayProgram, VersionNamesTheFileVersion) {
     const Outcome run = Replay({"--version"}, "");
     EXPECT_EQ(run.status, 0);
@@ -53,11 +83,37 @@ TEST(ReplayProgram, ReadsTheScriptFromStandardInputGivenADash) {
     EXPECT_TRUE(run.out.endsWith("tick 2\nbox 960 480 1020 540 15400960\n"));
 }
 
+TEST(ReplayProgram, InATerminalSaysWhereTheScriptComesFromAndHowToEndIt) {
+    int typing = -1, terminal = -1;
+    ASSERT_EQ(openpty(&typing, &terminal, nullptr, nullptr, nullptr), 0);
+    QProcess process;
+    process.setStandardInputFile(ttyname(terminal));
+    process.start(MOVRA_REPLAY, {});
+    const char typed[] = "press 935 455\ntick 2\n\x04";  // Ctrl+D ends it
+    ASSERT_EQ(write(typing, typed, sizeof typed - 1), ssize_t(sizeof typed - 1));
+    process.waitForFinished(30000);
+    close(typing);
+    close(terminal);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardError(),
+              "movra-replay: reading the script from standard input; end it with Ctrl+D (on Windows Ctrl+Z, "
+              "Enter), or see 'movra-replay --help'.\n");
+    EXPECT_TRUE(process.readAllStandardOutput().endsWith("tick 2\nbox 960 480 1020 540 15400960\n"));
+}
+
+TEST(ReplayProgram, TraceBesideAGifOnlyWhenAsked) {
+    QTemporaryDir dir;
+    const Outcome run = Replay({"--gif=" + dir.filePath("pond.gif"), "--trace"}, "press 935 455\ntick 2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.endsWith("tick 2\nbox 960 480 1020 540 15400960\n"));
+}
+
 TEST(ReplayProgram, ImagesShowThePaintedCellsEnlargedWholePixels) {
     QTemporaryDir dir;
     const QString gif = dir.filePath("pond.gif");
     const Outcome run = Replay({"--png", dir.path(), "--gif", gif, "--scale", "3"}, "press 935 455\ntick 2\n");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());  // no trace beside the images unless asked
 
     const QImage first(dir.filePath("tick-0001.png"));
     const QImage second(dir.filePath("tick-0002.png"));

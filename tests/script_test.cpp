@@ -48,6 +48,27 @@ TEST(ScriptReader, ReportsTheLineOfTheFirstBadCommand) {
     EXPECT_EQ(ErrorLine("press 1799.9 1784.9 7\ntick 1000000\n"), 0);
 }
 
+TEST(ScriptReader, ReadsTheSameFromTextAsFromAStream) {
+    const std::string text = "# made elsewhere\r\npress 1.5 2\r\n\n  tick\t3 # three\npress 0 0 4";
+    std::istringstream in(text);
+    const auto fromStream = ReadScript(in), fromText = ReadScript(std::string_view(text));
+    ASSERT_EQ(fromText.size(), 3u);
+    ASSERT_EQ(fromStream.size(), fromText.size());
+    for (std::size_t i = 0; i < fromText.size(); ++i) {
+        EXPECT_EQ(fromText[i].kind, fromStream[i].kind);
+        EXPECT_EQ(fromText[i].x, fromStream[i].x);
+        EXPECT_EQ(fromText[i].y, fromStream[i].y);
+        EXPECT_EQ(fromText[i].button, fromStream[i].button);
+        EXPECT_EQ(fromText[i].ticks, fromStream[i].ticks);
+    }
+    try {
+        ReadScript(std::string_view("tick\n\ntcik 3\n"));
+        FAIL() << "a bad line read";
+    } catch (const ScriptError& error) {
+        EXPECT_STREQ(error.what(), "line 3: unknown command 'tcik'");
+    }
+}
+
 TEST(ScriptWriter, WritesWholeLinesThatReadBackAsTheSamePressesAndTicks) {
     // Twips as presses give them: whole and fractional pixels (at a pixel
     // ratio of 1.75, say) times 15, and the smallest and largest floats in range.

@@ -11,6 +11,11 @@ namespace {
 // The system's thin border: one pixel at every DPI.
 constexpr int BorderWidth = 1;
 
+// A COLORREF (0x00BBGGRR) as the image takes it, 0xRRGGBB.
+unsigned ToRgb(COLORREF colour) {
+    return unsigned(GetRValue(colour)) << 16 | unsigned(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
 int ButtonCode(WPARAM keys) {
     return (keys & MK_LBUTTON ? 1 : 0) + (keys & MK_RBUTTON ? 2 : 0) + (keys & MK_MBUTTON ? 4 : 0);
 }

@@ -44,8 +44,10 @@ std::wstring Runtime::AppPath() const {
         path.resize(path.size() * 2);
     path.resize(length);
     const std::size_t separator = path.find_last_of(L'\\');
+    if (separator == std::wstring::npos) return {};
     // A program in a drive root keeps the backslash of "C:\".
-    path.resize(separator == std::wstring::npos ? 0 : separator > 0 && path[separator - 1] == L':' ? separator + 1 : separator);
+    const bool root = separator > 0 && path[separator - 1] == L':';
+    path.resize(root ? separator + 1 : separator);
     return path;
 }
 

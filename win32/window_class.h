@@ -19,9 +19,4 @@ LRESULT CALLBACK Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 // Registers the class the first time; later calls find it there.
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, HICON icon);
 
-// The colour of a COLORREF (0x00BBGGRR) as 0xRRGGBB.
-inline unsigned ToRgb(COLORREF colour) {
-    return unsigned(GetRValue(colour)) << 16 | unsigned(GetGValue(colour)) << 8 | GetBValue(colour);
-}
-
 }  // namespace movra::win32

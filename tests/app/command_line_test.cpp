@@ -51,6 +51,18 @@ TEST(MovraOptions, AnUnknownOptionOrArgumentIsOneLineAndStatus2BeforeAnyWindow) 
     }
 }
 
+TEST(MovraOptions, WithNeitherADisplayNorAPlatformItSaysSoWithStatus3) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(MOVRA_PROGRAM, {});
+    process.waitForFinished(30000);
+    EXPECT_EQ(process.exitCode(), 3);
+    EXPECT_EQ(process.readAllStandardError(),
+              "movra: no display: set DISPLAY or WAYLAND_DISPLAY, or run it in a desktop session\n");
+}
+
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "(none)";
@@ -60,6 +72,15 @@ void Write(const QString& path, const QByteArray& contents) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(contents);
+}
+
+TEST(MovraOptions, AStrayArgumentThatIsARecordingHintsAtPlayingIt) {
+    QTemporaryDir dir;
+    const QString recording = dir.filePath("session.txt");
+    Write(recording, "press 10 20\ntick 2\n");
+    EXPECT_EQ(Movra({recording}).err, "movra: Unexpected argument '" + recording.toUtf8() +
+                                          "'; to play a recording: movra --play " + recording.toUtf8() + "\n");
+    EXPECT_EQ(Movra({"pond.txt"}).err, "movra: Unexpected argument 'pond.txt'. Try 'movra --help'.\n");
 }
 
 TEST(MovraOptions, BadRecordAndPlayFilesStopWithStatus2BeforeAnyWindowAndOverwriteNothing) {
@@ -89,6 +110,27 @@ TEST(MovraOptions, BadRecordAndPlayFilesStopWithStatus2BeforeAnyWindowAndOverwri
     Movra({"--play", good, "--record", kept});
     EXPECT_EQ(Contents(kept), "precious\n");
     EXPECT_FALSE(QFile::exists(fresh));
+}
+
+TEST(MovraOptions, RecordingIntoTheRecordingToPlayIsRefusedAndLeavesItWhole) {
+    QTemporaryDir dir;
+    const QString played = dir.filePath("same.txt"), link = dir.filePath("link.txt");
+    QByteArray presses;
+    for (int i = 0; i < 95; ++i) presses += "press " + QByteArray::number(i * 17) + " 900\ntick\n";
+    Write(played, presses);
+    ASSERT_TRUE(QFile::link(played, link));
+    for (const QString& record : {played, dir.path() + "/./same.txt", link}) {
+        // A window that did start would empty the file; it is killed if it runs.
+        QProcess movra;
+        StartMovra(movra, {"--play", played, "--record", record}, "offscreen");
+        if (!movra.waitForFinished(5000)) movra.kill();
+        movra.waitForFinished();
+        EXPECT_EQ(movra.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(movra.exitCode(), 2);
+        EXPECT_EQ(movra.readAllStandardError(),
+                  "movra: cannot record into " + record.toUtf8() + ": it is the recording to play\n");
+        EXPECT_EQ(Contents(played), presses);
+    }
 }
 
 TEST(MovraOptions, ARecordingCutOffByAKillIsAValidScriptUpToItsLastFlushedLine) {

@@ -226,6 +226,21 @@ TEST_F(ProgramTest, HelpShowsTheDocumentBesideTheExecutable) {
     EXPECT_TRUE(viewers[0]->toPlainText().contains(QStringLiteral("マウスの使い方")));
 }
 
+TEST_F(ProgramTest, TheHelpClosesWithEscapeOrCtrlWAndOtherKeysLeaveItOpen) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL, Qt::Key_W)}) {
+        form->MnuHelp->trigger();
+        const auto viewers = Visible<HelpViewer>();
+        ASSERT_EQ(viewers.size(), 1u);
+        QTest::keyClick(viewers[0], Qt::Key_W);
+        QTest::keyClick(viewers[0], Qt::Key_End);
+        EXPECT_EQ(Visible<HelpViewer>().size(), 1u);
+        QTest::keyClick(viewers[0], key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(Visible<HelpViewer>().empty()) << key.toCombined();
+    }
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(ends.empty());
+}
+
 TEST_F(ProgramTest, AMissingHelpFileIsTheViewersToReport) {
     QTemporaryDir empty;
     form->model().AppDir = (empty.path() + "/").toStdString();

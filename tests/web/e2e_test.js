@@ -229,14 +229,14 @@ test('the page in headless Chromium', async (t) => {
   }
 });
 
-// Runs in the page before its scripts: the callbacks of the timers page.js
+// Runs in the page before its scripts: the callbacks of the timers pond.js
 // sets, and the time and tick count of each press, for the rest checks; and
 // any policy violation as a console error.
 function Watch() {
   window.pageTimers = [];
   for (const name of ['setTimeout', 'setInterval']) {
     const real = window[name];
-    window[name] = (callback, ...rest) => (/page\.js/.test(new Error().stack)
+    window[name] = (callback, ...rest) => (/\/pond\.js/.test(new Error().stack)
       ? real(() => { pageTimers.push(performance.now()); callback(); }, ...rest)
       : real(callback, ...rest));
   }
@@ -355,11 +355,66 @@ test('the page as an app: structure, installing, resting, the app window, offlin
       await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
       await page.keyboard.press('h');
       assert.equal(await page.frameLocator('#help iframe').locator('h1').textContent(), 'Movra ヘルプ');
+      await page.locator('#help .close').click();  // kept inside the 400 px viewport, it covers the pond
       await page.mouse.click(...cell(pond, 20, 20), {button: 'right'});
       await page.keyboard.press('a');
       assert.ok(await page.locator('#about').isVisible());
     });
 
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+    server.stop();
+  }
+});
+
+test('on a phone: the pond enlarged, a long press opens the menu, panels inside the screen', async () => {
+  const server = await Serve();
+  const browser = await Launch({viewport: {width: 390, height: 844}, deviceScaleFactor: 2, isMobile: true, hasTouch: true});
+  const {page} = browser;
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  const shots = process.env.MOVRA_SHOTS;  // a folder for the pictures, if set
+  const inside = async (selector) => {
+    const box = await page.locator(selector).boundingBox();
+    assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 390 && box.y + box.height <= 844,
+        `${selector} at ${JSON.stringify(box)}`);
+  };
+  try {
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.movraPage && movraPage.ticks >= 2);
+    // 390 px fit the client area three times beside the window's 3 px frame.
+    const pond = await page.locator('#pond').boundingBox();
+    assert.deepEqual([pond.width, pond.height], [360, 357]);
+    const [x, y] = [pond.x + (21 * 4 + 2) * 3, pond.y + (18 * 4 + 2) * 3];  // column 22, row 19
+    const tapped = await page.evaluate(() => movraPage.ticks);
+    await page.touchscreen.tap(x, y);
+    await page.waitForFunction((until) => movraPage.ticks >= until, tapped + 4);
+    const state = await page.evaluate(ReadPond);
+    assert.deepEqual([state.width, state.wrongCount], [720, 0], state.wrong.join('\n'));
+    const ring = Disturbed(state.blue, 22, 19);
+    assert.ok(ring.includes(0) && Math.max(...ring) <= 4, `disturbed cells ${ring} from the tapped one`);
+    assert.ok(!(await page.locator('#menu').isVisible()), 'a tap opened the menu');
+
+    const session = await page.context().newCDPSession(page);
+    // Held until the menu shows; a tap that opened it would have failed above.
+    const longPress = async (x, y) => {
+      await session.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+      await page.locator('#menu').waitFor();
+      await session.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    };
+    await longPress(pond.x + 300, pond.y + 300);
+    await inside('#menu');
+    if (shots) await page.screenshot({path: `${shots}/phone-menu.png`});
+    await page.locator('#menu [data-command=help]').tap();
+    await inside('#help');
+    if (shots) await page.screenshot({path: `${shots}/phone-help.png`});
+    await page.locator('#help .close').tap();
+    await longPress(pond.x + 30, pond.y + 30);
+    await page.locator('#menu [data-command=version]').tap();
+    await inside('#about');
+    await inside('#about-ok');
+    if (shots) await page.screenshot({path: `${shots}/phone-about.png`});
     assert.deepEqual(errors, []);
   } finally {
     await browser.close();

@@ -7,7 +7,7 @@ const {Serve, Launch} = require('./browser.js');
 (async () => {
   const out = process.argv[2] || 'screenshot.png';
   const server = await Serve();
-  const browser = await Launch({viewport: {width: 500, height: 250}, deviceScaleFactor: 2});
+  const browser = await Launch({viewport: {width: 610, height: 250}, deviceScaleFactor: 2});
   try {
     const {page} = browser;
     await page.goto(server.url);

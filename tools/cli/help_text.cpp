@@ -10,7 +10,8 @@ constexpr std::size_t Indent = 2, Gap = 2, LineWidth = 79;  // in characters
 
 std::string Label(const Option& option) {
     std::string label;
-    for (const std::string& name : option.names) label += (label.empty() ? "" : ", ") + std::string(name.size() == 1 ? "-" : "--") + name;
+    for (const std::string& name : option.names)
+        label += (label.empty() ? "" : ", ") + std::string(name.size() == 1 ? "-" : "--") + name;
     if (!option.valueName.empty()) label += " <" + option.valueName + ">";
     return label;
 }

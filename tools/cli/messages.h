@@ -12,6 +12,9 @@ namespace movra::cli {
 // "PROGRAM: REASON Try 'PROGRAM --help'.\n"
 std::string UsageMessage(const std::string& program, const std::string& reason);
 
+// "PROGRAM: cannot read PATH: REASON\n"
+std::string CannotRead(const std::string& program, const std::string& path, const std::error_code& reason);
+
 // "PROGRAM: cannot write PATH: REASON\n"
 std::string CannotWrite(const std::string& program, const std::string& path, const std::error_code& reason);
 

@@ -72,7 +72,9 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
         out << "Movra Ver0.61\nFile version " MOVRA_FILE_VERSION "\n";
         return {Success};
     }
-    if (arguments.IsSet("play") && arguments.IsSet("record") && SameFile(arguments.Value("play"), arguments.Value("record"))) {
+    // Recording would empty the very file being played.
+    if (arguments.IsSet("play") && arguments.IsSet("record") &&
+        SameFile(arguments.Value("play"), arguments.Value("record"))) {
         err << Program << ": cannot record into " << arguments.Value("record") << ": it is the recording to play\n";
         return {UsageStatus};
     }

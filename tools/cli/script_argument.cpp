@@ -17,7 +17,7 @@ std::optional<std::vector<script::Command>> ReadScriptFile(const std::string& pr
     } catch (const script::ScriptError& error) {
         err << BadScriptLine(program, path, error);
     } catch (const std::system_error& error) {
-        err << program << ": cannot read " << path << ": " << error.code().message() << '\n';
+        err << CannotRead(program, path, error.code());
     }
     return std::nullopt;
 }

@@ -1,16 +1,19 @@
 #include "script.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "press.h"
 
 namespace movra::script {
 namespace {
+
+constexpr const char* Blanks = " \t\n\v\f\r";  // what separates words, as for a stream
 
 bool IsDecimal(const std::string& word) {
     std::size_t i = word[0] == '-' ? 1 : 0, digits = 0, points = 0;
@@ -25,14 +28,30 @@ bool IsDecimal(const std::string& word) {
     return digits > 0 && points <= 1;
 }
 
+// The C library reads and writes the decimal point of its locale, which a Qt
+// program sets from the environment: a word's '.' is put in that form.
+std::string LocalNumber(std::string_view word) {
+    const std::string point = std::localeconv()->decimal_point;
+    std::string local;
+    for (char c : word) local += c == '.' ? point : std::string(1, c);
+    return local;
+}
+
+float Parse(const char* text, char** end, float) { return std::strtof(text, end); }
+double Parse(const char* text, char** end, double) { return std::strtod(text, end); }
+
 // Press positions are read straight into single precision, as the press
-// handler takes them, so that a recorded position reads back bit for bit.
+// handler takes them, so that a recorded position reads back bit for bit
+// (strtof rounds correctly). A number too large for the type, or so small
+// that it reads as zero, is refused.
 template <typename Value>
 Value Number(const std::string& word, int line, const char* what) {
-    Value value = 0;
-    if (!IsDecimal(word) ||
-        std::from_chars(word.data(), word.data() + word.size(), value).ec != std::errc())
-        throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
+    const std::string local = LocalNumber(word);
+    char* end = nullptr;
+    const Value value = IsDecimal(word) ? Parse(local.c_str(), &end, Value()) : 0;
+    const bool read = end == local.c_str() + local.size() && !std::isinf(value) &&
+                      (value != 0 || word.find_first_of("123456789") == std::string::npos);
+    if (!read) throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
     return value;
 }
 
@@ -64,22 +83,39 @@ Command Tick(const std::vector<std::string>& words, int line) {
     return command;
 }
 
+// One line of a script: its command, if it has one, goes into commands.
+void ReadLine(std::string_view text, int line, std::vector<Command>& commands) {
+    std::vector<std::string> words;
+    const std::string_view code = text.substr(0, text.find('#'));
+    for (std::size_t start = code.find_first_not_of(Blanks); start != std::string_view::npos;) {
+        const std::size_t end = std::min(code.find_first_of(Blanks, start), code.size());
+        words.emplace_back(code.substr(start, end - start));
+        start = code.find_first_not_of(Blanks, end);
+    }
+    if (words.empty()) return;
+    if (words[0] == "press")
+        commands.push_back(Press(words, line));
+    else if (words[0] == "tick")
+        commands.push_back(Tick(words, line));
+    else
+        throw ScriptError(line, "unknown command '" + words[0] + "'");
+}
+
 }  // namespace
 
 std::vector<Command> ReadScript(std::istream& in) {
     std::vector<Command> commands;
     std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        std::istringstream fields(text.substr(0, text.find('#')));
-        std::vector<std::string> words;
-        for (std::string word; fields >> word;) words.push_back(word);
-        if (words.empty()) continue;
-        if (words[0] == "press")
-            commands.push_back(Press(words, line));
-        else if (words[0] == "tick")
-            commands.push_back(Tick(words, line));
-        else
-            throw ScriptError(line, "unknown command '" + words[0] + "'");
+    for (int line = 1; std::getline(in, text); ++line) ReadLine(text, line, commands);
+    return commands;
+}
+
+std::vector<Command> ReadScript(std::string_view text) {
+    std::vector<Command> commands;
+    for (std::size_t start = 0, line = 1; start < text.size(); ++line) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        ReadLine(text.substr(start, end - start), int(line), commands);
+        start = end + 1;
     }
     return commands;
 }

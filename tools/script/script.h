@@ -6,6 +6,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace movra::script {
@@ -34,6 +35,8 @@ inline constexpr long MaxTicks = 1'000'000;  // per tick command
 
 // Reads the whole script; the first bad line throws a ScriptError.
 std::vector<Command> ReadScript(std::istream& in);
+// The same from a script's text, without a stream.
+std::vector<Command> ReadScript(std::string_view text);
 
 // Reads a script file. One that cannot be read throws a std::system_error
 // with the system's reason ("cannot read PATH: No such file or directory"); a

@@ -1,0 +1,90 @@
+// The popup menu and the panels its commands open: the help and the about box.
+import {keepInside, viewHeight, viewWidth} from './layout.js';
+
+// onEnd(): the end command was chosen.
+export function createMenu({onEnd}) {
+  const menu = document.getElementById('menu');
+  const about = document.getElementById('about');
+  const help = document.getElementById('help');
+
+  function open(x, y) {
+    menu.hidden = false;
+    const width = menu.offsetWidth, height = menu.offsetHeight;
+    menu.style.left = `${Math.max(0, Math.min(x, viewWidth() - width))}px`;
+    menu.style.top = `${Math.max(0, Math.min(y, viewHeight() - height))}px`;
+  }
+  const close = () => { menu.hidden = true; };
+
+  // While the menu is open, a press elsewhere only closes it, as a popup menu
+  // takes the press that dismisses it.
+  for (const type of ['mousedown', 'touchstart']) {
+    document.addEventListener(type, (event) => {
+      if (menu.hidden || menu.contains(event.target)) return;
+      close();
+      event.stopPropagation();
+      event.preventDefault();
+    }, {capture: true, passive: false});
+  }
+  document.addEventListener('keydown', (event) => {
+    if (menu.hidden) return;
+    if (event.key === 'Escape') {
+      close();
+      return;
+    }
+    const item = menu.querySelector(`[data-key="${event.key.toLowerCase()}"]`);
+    if (item) {
+      event.preventDefault();
+      choose(item.dataset.command);
+    }
+  });
+  menu.addEventListener('click', (event) => {
+    const item = event.target.closest('[data-command]');
+    if (item) choose(item.dataset.command);
+  });
+
+  function choose(command) {
+    close();
+    if (command === 'help') showHelp();
+    else if (command === 'version') showAbout();
+    else if (command === 'end') onEnd();
+  }
+
+  function showHelp() {
+    const frame = help.querySelector('iframe');
+    if (!frame.getAttribute('src')) frame.src = 'help.html';
+    help.hidden = false;
+    keepInside(help);
+  }
+
+  // One about box: asked for again while open, the same box comes forward.
+  function showAbout() {
+    about.hidden = false;
+    keepInside(about);
+    fitLabels();
+    document.getElementById('about-ok').focus();
+  }
+
+  // The fonts here may run wider than those the labels were sized for: a
+  // label's text is made smaller until it fits, rather than cut off.
+  function fitLabels() {
+    for (const label of about.querySelectorAll('.label')) {
+      label.style.fontSize = '';
+      let size = parseFloat(getComputedStyle(label).fontSize);
+      while (label.scrollWidth > label.clientWidth && size > 6) label.style.fontSize = `${size -= 0.5}px`;
+    }
+  }
+  document.getElementById('about-ok').addEventListener('click', () => { about.hidden = true; });
+  for (const panel of [about, help])
+    panel.querySelector('.close').addEventListener('click', () => { panel.hidden = true; });
+  window.addEventListener('resize', () => {
+    for (const panel of [about, help]) if (!panel.hidden) keepInside(panel);
+  });
+
+  return {
+    open,
+    // Everything closes at the end.
+    hideAll() {
+      for (const element of [menu, about, help]) element.hidden = true;
+    },
+  };
+}
