@@ -16,4 +16,5 @@ cmake --build --preset default --target movra movra-replay
 echo "== windows: the programs under Wine and Xvfb"
 # Debian's own Python, which has python3-pefile.
 /usr/bin/python3 tests/windows/window_test.py build/windows build/default "$@"
+/usr/bin/python3 tests/windows/record_test.py build/windows build/default "$@"
 echo "Windows tests passed."
