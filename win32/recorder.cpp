@@ -3,7 +3,6 @@
 #include <chrono>
 
 #include "console.h"
-#include "messages.h"
 #include "window_class.h"
 
 namespace movra::win32 {
@@ -14,9 +13,21 @@ constexpr UINT_PTR FlushTimerId = 1;
 }  // namespace
 
 Recorder::Recorder(FrmMovra& form, RecordFile file)
-    : form_(form), file_(std::move(file)), recording_(std::chrono::system_clock::now()) {
+    : form_(form),
+      file_(std::move(file)),
+      rules_(
+          std::chrono::system_clock::now(), file_.name(),
+          [this]() -> std::optional<int> {
+              if (form_.timer().Asleep()) return form_.timer().MissedTicks();
+              return std::nullopt;
+          },
+          [this](const std::string& lines) -> std::optional<std::string> {
+              if (const std::error_code reason = file_.Write(lines)) return reason.message();
+              return std::nullopt;
+          },
+          [](const std::string& message) { Tell("", message); }) {
     file_.Empty();
-    Flush();
+    rules_.Flush();
     RegisterWindowClass(L"MovraRecorder", Route<Recorder>, nullptr, nullptr);
     flushWindow_ = CreateWindowExW(0, L"MovraRecorder", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    GetModuleHandleW(nullptr), this);
@@ -29,40 +40,16 @@ Recorder::~Recorder() {
     DestroyWindow(flushWindow_);
 }
 
-void Recorder::Pressed(int button, float x, float y) {
-    CountMissedTicks();
-    recording_.Pressed(button, x, y);
-}
-
 LRESULT Recorder::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER && wParam == FlushTimerId) {
-        CountMissedTicks();
-        Flush();
+        rules_.Flush();
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Recorder::CountMissedTicks() {
-    if (form_.timer().Asleep()) recording_.Resting(form_.timer().MissedTicks());
-}
-
-void Recorder::Flush() {
-    const std::string lines = recording_.TakeLines();
-    if (lines.empty() || failed_) return;
-    const std::error_code reason = file_.Write(lines);
-    if (!reason) return;
-    // The pond goes on; the user learns once that the recording has stopped.
-    failed_ = true;
-    std::string message = cli::CannotWrite("movra", file_.name(), reason);
-    message.insert(message.size() - 1, "; the recording stops here");
-    Tell("", message);
-}
-
 void Recorder::Finish() {
-    if (!KillTimer(flushWindow_, FlushTimerId)) return;  // finished already
-    CountMissedTicks();
-    Flush();
+    if (KillTimer(flushWindow_, FlushTimerId)) rules_.Flush();  // else finished already
 }
 
 }  // namespace movra::win32

@@ -5,13 +5,13 @@
 
 #include "frm_movra.h"
 #include "record_file.h"
-#include "recording.h"
+#include "recorder_rules.h"
 
 namespace movra::win32 {
 
 // Follows the window's events, which know nothing of it: every press that
 // reaches the pond's handler, and the ticks between them, counted by the
-// shared recording rules. The file gets whole lines only, once a second and
+// shared recorder rules. The file gets whole lines only, once a second and
 // when the window goes or the recorder does, so that a killed program loses
 // at most its last second and leaves a valid script.
 class Recorder : public FormFollower {
@@ -22,23 +22,20 @@ public:
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
 
-    void Ticked() override { recording_.Ticked(); }
-    void Woke(int skipped) override { recording_.Woke(skipped); }
-    void Pressed(int button, float x, float y) override;
+    void Ticked() override { rules_.Ticked(); }
+    void Woke(int skipped) override { rules_.Woke(skipped); }
+    void Pressed(int button, float x, float y) override { rules_.Pressed(button, x, y); }
     void Closing() override { Finish(); }
 
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CountMissedTicks();
-    void Flush();
     void Finish();
 
     FrmMovra& form_;
     RecordFile file_;
-    session::Recording recording_;
+    session::RecorderRules rules_;
     HWND flushWindow_ = nullptr;  // message-only: its timer flushes once a second
-    bool failed_ = false;         // a write failed and has been reported
 };
 
 }  // namespace movra::win32
