@@ -58,6 +58,7 @@ FrmMovra::FrmMovra(Runtime& runtime) : runtime_(runtime) {
 }
 
 FrmMovra::~FrmMovra() {
+    followers_.clear();  // they may be gone already, and nothing more happens
     version_.reset();
     if (hwnd_) DestroyWindow(hwnd_);
     DestroyMenu(MnuFile);

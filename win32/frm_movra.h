@@ -28,7 +28,8 @@ public:
     // Lets the about box have the keys it handles as a dialog would.
     bool TakesDialogKey(MSG& message);
 
-    // From now until the window goes; the follower outlives the window.
+    // Told from now until the window goes or this form does, whichever
+    // comes first; until then the follower must live.
     void Follow(FormFollower& follower) { followers_.push_back(&follower); }
     // A press by the road of a real one on Picture1: button as its codes,
     // x, y in twips.
