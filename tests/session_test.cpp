@@ -65,7 +65,8 @@ TEST(SessionTest, TheRecorderCountsTheRestAtEachFlushAndPressAndTellsAFailedWrit
     rules.Flush();
     rules.Ticked();
     rules.Flush();
-    EXPECT_EQ(told, std::vector<std::string>{"movra: cannot write out.txt: No space left on device; the recording stops here\n"});
+    EXPECT_EQ(told, std::vector<std::string>{
+                        "movra: cannot write out.txt: No space left on device; the recording stops here\n"});
 }
 
 }  // namespace

@@ -97,8 +97,9 @@ class RecordAndPlayTest(unittest.TestCase):
                 with open(name, "w") as file:
                     file.write(text)
             missing = windows_path(os.path.join(work, "no", "such.txt"))
-            for arguments, error in ((["--record", missing], f"movra: cannot write {missing}: No such file or directory\n"),
-                                     (["--record", windows_path(kept), "--play", windows_path(bad)], None)):
+            cases = ((["--record", missing], f"movra: cannot write {missing}: No such file or directory\n"),
+                     (["--record", windows_path(kept), "--play", windows_path(bad)], None))
+            for arguments, error in cases:
                 done = WINE.run("wine", MOVRA, *arguments, check=False, timeout=30)
                 self.assertEqual(done.returncode, 2, arguments)
                 self.assertEqual(done.stderr.decode().count("\n"), 1, done.stderr)
