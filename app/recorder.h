@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "frmmovra.h"
-#include "recording.h"
+#include "recorder_rules.h"
 
 namespace movra {
 
 // Observes the window's events, which know nothing of it: every press that
 // reaches the pond's handler, and the ticks between them, counted by the
-// shared recording rules. The file gets whole lines only, once a second and
+// shared recorder rules. The file gets whole lines only, once a second and
 // when the window closes or the recorder goes, so that a killed program
 // loses at most its last second and leaves a valid script.
 class Recorder : public QObject {
@@ -28,15 +28,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CountMissedTicks();
-    void Flush();
     void Finish();
 
     FrmMovra& form_;
     std::unique_ptr<QFile> file_;
-    session::Recording recording_;
+    session::RecorderRules rules_;
     QTimer flushTimer_;
-    bool failed_ = false;    // a write failed and has been reported
 };
 
 }  // namespace movra

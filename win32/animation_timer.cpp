@@ -2,8 +2,8 @@
 
 namespace movra::win32 {
 
-AnimationTimer::AnimationTimer(HWND window, UINT_PTR id, int periodMs)
-    : window_(window), id_(id), grid_(periodMs) {}
+AnimationTimer::AnimationTimer(HWND window, UINT_PTR id, int periodMs, std::function<void(int skipped)> woke)
+    : window_(window), id_(id), grid_(periodMs), woke_(std::move(woke)) {}
 
 void AnimationTimer::Set(int delayMs) {
     SetTimer(window_, id_, UINT(delayMs), nullptr);
@@ -22,7 +22,9 @@ void AnimationTimer::Sleep() {
 
 void AnimationTimer::Wake() {
     if (!grid_.Asleep()) return;
-    Set(grid_.Wake(std::int64_t(GetTickCount64())).delayMs);
+    const session::TickGrid::Wakeup wakeup = grid_.Wake(std::int64_t(GetTickCount64()));
+    Set(wakeup.delayMs);
+    woke_(wakeup.missed);
 }
 
 void AnimationTimer::Stop() {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "tick_grid.h"
 
 namespace movra::win32 {
@@ -12,7 +14,8 @@ namespace movra::win32 {
 // wake come when they would have come had it never stopped.
 class AnimationTimer {
 public:
-    AnimationTimer(HWND window, UINT_PTR id, int periodMs);
+    // woke: told of each wake-up with the ticks skipped while asleep.
+    AnimationTimer(HWND window, UINT_PTR id, int periodMs, std::function<void(int skipped)> woke);
 
     void Start();
     // Called from a tick: stops until Wake.
@@ -20,6 +23,8 @@ public:
     // Asleep only: runs again, the first tick on the grid.
     void Wake();
     bool Asleep() const { return grid_.Asleep(); }
+    // While asleep: the ticks skipped so far.
+    int MissedTicks() const { return grid_.Missed(std::int64_t(GetTickCount64())); }
     void Stop();
 
     // Call on the timer's WM_TIMER, before the tick's handler.
@@ -31,6 +36,7 @@ private:
     HWND window_;
     UINT_PTR id_;
     session::TickGrid grid_;
+    std::function<void(int skipped)> woke_;
     int delayMs_ = 0;  // the window timer's current interval; 0 when stopped
 };
 

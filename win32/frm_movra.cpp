@@ -1,6 +1,7 @@
 #include "frm_movra.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "build_tables.h"
 #include "draw_pass.h"
@@ -47,16 +48,17 @@ FrmMovra::FrmMovra(Runtime& runtime) : runtime_(runtime) {
     hwnd_ = CreateWindowExW(0, L"MovraFrmMovra", L"Movra Ver0.61", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                             nullptr, nullptr, instance, this);
     runtime_.Opened(hwnd_);
-    Picture1.emplace(hwnd_, [this](int button, float x, float y) {
-        runtime_.Run([&] { Picture1_MouseDown(button, x, y); });
+    Picture1.emplace(hwnd_, [this](int button, float x, float y) { Press(button, x, y); });
+    Timer1.emplace(hwnd_, Timer1Id, 100, [this](int skipped) {
+        for (FormFollower* follower : followers_) follower->Woke(skipped);
     });
-    Timer1.emplace(hwnd_, Timer1Id, 100);
     MnuFile = NewMnuFile();
     Layout(int(GetDpiForWindow(hwnd_)));
     runtime_.Run([this] { Form_Load(); });
 }
 
 FrmMovra::~FrmMovra() {
+    followers_.clear();  // they may be gone already, and nothing more happens
     version_.reset();
     if (hwnd_) DestroyWindow(hwnd_);
     DestroyMenu(MnuFile);
@@ -68,6 +70,10 @@ void FrmMovra::Show() {
 }
 
 bool FrmMovra::TakesDialogKey(MSG& message) { return version_ && version_->TakesDialogKey(message); }
+
+void FrmMovra::Press(int button, float x, float y) {
+    runtime_.Run([&] { Picture1_MouseDown(button, x, y); });
+}
 
 void FrmMovra::Layout(int dpi) {
     dpi_ = dpi;
@@ -99,12 +105,15 @@ void FrmMovra::Timer1_Timer() {
 }
 
 void FrmMovra::Picture1_MouseDown(int button, float x, float y) {
-    if (PressPond(model_, Int16(button), x, y)) {
+    const bool menu = PressPond(model_, Int16(button), x, y);
+    if (!AtRest(model_)) Timer1->Wake();
+    // Before the menu: its own message loop runs the ticks that come after the press.
+    for (FormFollower* follower : followers_) follower->Pressed(button, x, y);
+    if (menu) {
         POINT at;
         GetCursorPos(&at);
         TrackPopupMenu(MnuFile, 0, at.x, at.y, 0, hwnd_, nullptr);
     }
-    if (!AtRest(model_)) Timer1->Wake();
 }
 
 void FrmMovra::MnuHelp_Click() { OpenHelp(hwnd_, Wide(model_.AppDir) + L"Movra.chm"); }
@@ -126,6 +135,9 @@ LRESULT FrmMovra::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         if (wParam != Timer1Id) break;
         Timer1->Ticked();
         runtime_.Run([this] { Timer1_Timer(); });
+        // Not while a run-time error is being shown: the program is ending.
+        if (!runtime_.Ended())
+            for (FormFollower* follower : followers_) follower->Ticked();
         return 0;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -146,6 +158,7 @@ LRESULT FrmMovra::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         // The window is unloaded, and its timer with it; the program itself
         // ends once no other window of its own is left.
         Timer1->Stop();
+        for (FormFollower* follower : std::exchange(followers_, {})) follower->Closing();
         runtime_.Closed(hwnd);
         return 0;
     case WM_NCDESTROY:

@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "animation_timer.h"
+#include "form_follower.h"
 #include "frm_version.h"
 #include "model.h"
 #include "picture_box.h"
@@ -25,6 +27,14 @@ public:
     void Show();
     // Lets the about box have the keys it handles as a dialog would.
     bool TakesDialogKey(MSG& message);
+
+    // Told from now until the window goes or this form does, whichever
+    // comes first; until then the follower must live.
+    void Follow(FormFollower& follower) { followers_.push_back(&follower); }
+    // A press by the road of a real one on Picture1: button as its codes,
+    // x, y in twips.
+    void Press(int button, float x, float y);
+    AnimationTimer& timer() { return *Timer1; }
 
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -48,6 +58,7 @@ private:
     std::optional<AnimationTimer> Timer1;
     HMENU MnuFile = nullptr;
     std::unique_ptr<FrmVersion> version_;  // the about box, once shown
+    std::vector<FormFollower*> followers_;
 };
 
 }  // namespace movra::win32
