@@ -10,6 +10,8 @@ class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string& message);
     int number() const { return number_; }
+    // The text the user is shown, UTF-8: "実行時エラー 'N':", a blank line, the message.
+    std::string Report() const;
 
 private:
     int number_;

@@ -43,8 +43,7 @@ void Runtime::Fail(const RuntimeError& error) {
     // Stop every handler first: the message box runs its own event loop, in
     // which the timer would otherwise keep raising the same error.
     ended_ = true;
-    report_(QCoreApplication::applicationName(),
-            QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())));
+    report_(QCoreApplication::applicationName(), QString::fromStdString(error.Report()));
     End(EXIT_FAILURE);
 }
 

@@ -55,8 +55,7 @@ void Runtime::Fail(const RuntimeError& error) {
     // Stop every handler first: the message box runs its own message loop,
     // in which the timer would otherwise keep raising the same error.
     ended_ = true;
-    const std::wstring text =
-        L"実行時エラー '" + std::to_wstring(error.number()) + L"':\n\n" + Wide(error.what());
+    const std::wstring text = Wide(error.Report());
     MessageBoxW(nullptr, text.c_str(), L"Movra", MB_OK | MB_ICONERROR);
     End(EXIT_FAILURE);
 }
