@@ -1,11 +1,11 @@
 // Costs of the tick, the table build, the drawing pass and a whole frame.
 #include <benchmark/benchmark.h>
 
-#include "build_tables.h"
-#include "draw_pass.h"
-#include "image_surface.h"
-#include "reference_tick.h"
-#include "tick_update.h"
+#include "core/model/build_tables.h"
+#include "core/render/draw_pass.h"
+#include "core/render/image_surface.h"
+#include "tests/core/reference_tick.h"
+#include "core/model/tick_update.h"
 
 namespace movra {
 namespace {

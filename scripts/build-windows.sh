@@ -8,7 +8,7 @@ scripts/install-deps.sh
 cmake -S . -B build/windows/cmake -G Ninja --no-warn-unused-cli --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DMOVRA_WITH_QT=OFF -DMOVRA_BENCH=OFF "$@" >/dev/null
 cmake --build build/windows/cmake
-cp build/windows/cmake/win32/movra.exe build/windows/cmake/tools/movra-replay.exe \
-    build/windows/cmake/win32/Movra.chm build/windows/
+cp build/windows/cmake/frontends/win32/movra.exe build/windows/cmake/frontends/replay/movra-replay.exe \
+    build/windows/cmake/frontends/win32/Movra.chm build/windows/
 scripts/package-windows.sh build/windows
 echo "Built build/windows/movra.exe, movra-replay.exe and Movra.chm"

@@ -2,7 +2,7 @@
 # Remakes the README's pictures with movra-replay (after a default build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-replay=build/default/tools/movra-replay
+replay=build/default/frontends/replay/movra-replay
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 "$replay" --png "$frames" --gif docs/pond.gif --scale 3 docs/rings.txt > /dev/null

@@ -58,6 +58,6 @@ nsh=$package/files.nsh
 
 makensis -V2 -WX -INPUTCHARSET UTF8 \
     -DVERSION="$version" -DVERSION_QUAD="$major.$((10#$minor)).0.0" \
-    -DFILES="$nsh" -DICON="$PWD/win32/resources/movra.ico" \
+    -DFILES="$nsh" -DICON="$PWD/resources/movra.ico" \
     -DOUTFILE="$out/$top-setup.exe" packaging/windows/movra.nsi
 ls -l "$zip" "$out/$top-setup.exe"

@@ -6,4 +6,4 @@ scripts/install-deps.sh
 # Once configured, the build itself configures again when a CMakeLists.txt changes.
 [ -f build/default/build.ninja ] || cmake --preset default
 cmake --build --preset default
-exec build/default/app/movra "$@"
+exec build/default/frontends/qt/movra "$@"

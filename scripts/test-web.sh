@@ -5,14 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh
-if [ -z "${MOVRA_REPLAY:-}" ] && [ ! -x build/default/tools/movra-replay ]; then
+if [ -z "${MOVRA_REPLAY:-}" ] && [ ! -x build/default/frontends/replay/movra-replay ]; then
     cmake --preset default
     cmake --build --preset default --target movra-replay
 fi
 # npm ci again whenever the lock file is newer than what it installed.
-[ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
-    (cd tests/web && npm ci --no-audit --no-fund)
-cd tests/web
+[ tests/frontends/web/node_modules/.package-lock.json -nt tests/frontends/web/package-lock.json ] ||
+    (cd tests/frontends/web && npm ci --no-audit --no-fund)
+cd tests/frontends/web
 echo "== web: the compiled core against movra-replay"
 node --no-experimental-fetch trace_test.js
 echo "== web: the page in headless Chromium"

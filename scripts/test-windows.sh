@@ -15,8 +15,8 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target movra movra-replay
 echo "== windows: the programs under Wine and Xvfb"
 # Debian's own Python, which has python3-pefile.
-/usr/bin/python3 tests/windows/window_test.py build/windows build/default "$@"
-/usr/bin/python3 tests/windows/record_test.py build/windows build/default "$@"
+/usr/bin/python3 tests/frontends/win32/window_test.py build/windows build/default "$@"
+/usr/bin/python3 tests/frontends/win32/record_test.py build/windows build/default "$@"
 echo "== windows: the zip and the installer under Wine"
-tests/windows_packages_test.sh . build/windows
+tests/frontends/win32/packages_test.sh . build/windows
 echo "Windows tests passed."

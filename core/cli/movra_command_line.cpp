@@ -1,0 +1,89 @@
+#include "core/cli/movra_command_line.h"
+
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+#include "core/cli/exit_status.h"
+#include "core/cli/help_text.h"
+#include "core/cli/messages.h"
+#include "core/cli/script_argument.h"
+#include "core/cli/standard_options.h"
+
+namespace movra::cli {
+namespace {
+
+const char* const Program = "movra";
+
+HelpPage MovraHelp() {
+    return {"movra [options]",
+            "Ripples on a little pond. Press the pond with the left (or middle) button to\n"
+            "drop a ripple source; the right button opens the menu: help, version\n"
+            "information, end.\n",
+            {HelpOption, VersionOption,
+             {{"record"}, "FILE",
+              "Record the session into FILE as a movra-replay script: every press on the pond and the "
+              "ticks between them."},
+             {{"play"}, "FILE",
+              "Play a recording (a movra-replay script): its presses land on their ticks; your own "
+              "presses work alongside."}},
+            {}};
+}
+
+// "movra recording.txt" most likely meant to play it.
+std::string StrayArgument(const std::string& argument) {
+    std::ostringstream ignored;
+    if (ReadScriptFile(Program, argument, ignored))
+        return std::string(Program) + ": Unexpected argument '" + argument +
+               "'; to play a recording: movra --play " + argument + '\n';
+    return UsageMessage(Program, "Unexpected argument '" + argument + "'.");
+}
+
+// Through another path or a link too; a file that does not exist yet is no other.
+bool SameFile(const std::string& first, const std::string& second) {
+    std::error_code missing;
+    return std::filesystem::equivalent(PathFromUtf8(first), PathFromUtf8(second), missing);
+}
+
+}  // namespace
+
+MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, const std::vector<Option>& frontEndOptions,
+                                      std::ostream& out, std::ostream& err) {
+    HelpPage help = MovraHelp();
+    std::vector<Option> options = help.options;
+    options.insert(options.end(), frontEndOptions.begin(), frontEndOptions.end());
+    MovraCommandLine commandLine;
+    try {
+        commandLine.arguments = ParseArguments(options, words);
+    } catch (const UsageError& error) {
+        err << UsageMessage(Program, error.what());
+        return {UsageStatus};
+    }
+    const Arguments& arguments = commandLine.arguments;
+    if (!arguments.positional.empty()) {
+        err << StrayArgument(arguments.positional.front());
+        return {UsageStatus};
+    }
+    if (arguments.IsSet("help")) {
+        out << HelpText(help);
+        return {Success};
+    }
+    if (arguments.IsSet("version")) {
+        out << "Movra Ver0.61\nFile version " MOVRA_FILE_VERSION "\n";
+        return {Success};
+    }
+    // Recording would empty the very file being played.
+    if (arguments.IsSet("play") && arguments.IsSet("record") &&
+        SameFile(arguments.Value("play"), arguments.Value("record"))) {
+        err << Program << ": cannot record into " << arguments.Value("record") << ": it is the recording to play\n";
+        return {UsageStatus};
+    }
+    if (arguments.IsSet("play")) {
+        commandLine.play = ReadScriptFile(Program, arguments.Value("play"), err);
+        if (!commandLine.play) return {UsageStatus};
+    }
+    if (arguments.IsSet("record")) commandLine.record = arguments.Value("record");
+    return commandLine;
+}
+
+}  // namespace movra::cli

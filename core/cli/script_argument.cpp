@@ -1,0 +1,35 @@
+#include "core/cli/script_argument.h"
+
+#include <system_error>
+
+#include "core/cli/messages.h"
+
+namespace movra::cli {
+
+std::filesystem::path PathFromUtf8(const std::string& name) {
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+std::optional<std::vector<script::Command>> ReadScriptFile(const std::string& program, const std::string& path,
+                                                           std::ostream& err) {
+    try {
+        return script::LoadScript(PathFromUtf8(path));
+    } catch (const script::ScriptError& error) {
+        err << BadScriptLine(program, path, error);
+    } catch (const std::system_error& error) {
+        err << CannotRead(program, path, error.code());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<script::Command>> ReadStandardInput(const std::string& program, std::istream& in,
+                                                              std::ostream& err) {
+    try {
+        return script::ReadScript(in);
+    } catch (const script::ScriptError& error) {
+        err << BadScriptLine(program, "standard input", error);
+    }
+    return std::nullopt;
+}
+
+}  // namespace movra::cli

@@ -1,0 +1,175 @@
+// movra-replay: runs the pond from a script of presses and ticks, without a window.
+#include <unistd.h>  // isatty, access: MinGW-w64 has them too
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+#include "core/cli/exit_status.h"
+#include "frontends/replay/gif_writer.h"
+#include "core/cli/help_text.h"
+#include "core/cli/messages.h"
+#include "frontends/replay/png_file.h"
+#include "frontends/replay/replay.h"
+#include "core/model/runtime_error.h"
+#include "core/cli/script_argument.h"
+#include "frontends/replay/standard_output.h"
+#include "core/cli/standard_options.h"
+
+namespace {
+
+using movra::ImageSurface;
+using namespace movra::cli;
+using namespace movra::replay;
+using movra::script::Command;
+
+const char* const Program = "movra-replay";
+constexpr int RunTimeErrorStatus = 3;
+
+// A bad option, script or output: its message, whole.
+struct Stop {
+    std::string message;
+};
+
+const HelpPage& Help() {
+    static const HelpPage page{
+        "movra-replay [options] [SCRIPT]",
+        "Runs the Movra pond from a script instead of a mouse and a timer, and prints\n"
+        "the boxes each tick paints: 'tick K', then 'box X1 Y1 X2 Y2 COLOUR' lines\n"
+        "(twips; COLOUR = blue * 65536 + green * 256 + red).\n\n"
+        "Script, one command a line ('#' starts a comment):\n"
+        "  press X Y [BUTTON]  a press at X, Y twips from the pond's inner top-left\n"
+        "                      corner; BUTTON 1..7 sums 1 left, 2 right, 4 middle\n"
+        "                      (default 1); 2 alone prints 'popup' and places nothing\n"
+        "  tick [N]            N timer ticks (default 1)\n",
+        {HelpOption, VersionOption,
+         {{"levels"}, "", "After each tick's boxes, print the level grid and the slots' ages."},
+         {{"png"}, "DIR", "Write the pond after each tick as DIR/tick-0001.png, ..."},
+         {{"gif"}, "FILE", "Write an animated GIF of all ticks, 100 ms a frame."},
+         {{"scale"}, "N", "Enlarge images N times, 1 to 16 (default 1)."},
+         {{"trace"}, "", "With --png or --gif, print the trace too (left out otherwise)."}},
+        {{"SCRIPT", "The script file; standard input if absent or '-'."}}};
+    return page;
+}
+
+struct Options {
+    bool levels = false, trace = true;
+    std::optional<std::string> pngDir, gifPath;
+    int scale = 1;
+    std::string script = "-";
+};
+
+Options ReadOptions(const Arguments& arguments) {
+    Options options;
+    options.levels = arguments.IsSet("levels");
+    if (arguments.IsSet("png")) options.pngDir = arguments.Value("png");
+    if (arguments.IsSet("gif")) options.gifPath = arguments.Value("gif");
+    if ((options.pngDir || options.gifPath) && !ImageFilesSupported())
+        throw Stop{std::string(Program) + ": --png and --gif are not available in this build; the trace is.\n"};
+    // Images are what the user came for; a screenful of trace beside them is noise.
+    options.trace = arguments.IsSet("trace") || !(options.pngDir || options.gifPath);
+    const std::string scale = arguments.Value("scale", "1");
+    const auto [end, error] = std::from_chars(scale.data(), scale.data() + scale.size(), options.scale);
+    if (error != std::errc() || end != scale.data() + scale.size() || options.scale < 1 || options.scale > 16)
+        throw Stop{UsageMessage(Program, "--scale must be a whole number from 1 to 16.")};
+    if (arguments.positional.size() > 1)
+        throw Stop{UsageMessage(Program, "Unexpected argument '" + arguments.positional[1] + "'.")};
+    if (!arguments.positional.empty()) options.script = arguments.positional.front();
+    return options;
+}
+
+std::vector<Command> Load(const Options& options, bool named) {
+    // A terminal would otherwise wait without a word.
+    if (!named && isatty(fileno(stdin)))
+        std::cerr << Program << ": reading the script from standard input; end it with Ctrl+D "
+                  << "(on Windows Ctrl+Z, Enter), or see 'movra-replay --help'.\n";
+    auto commands = options.script == "-" ? ReadStandardInput(Program, std::cin, std::cerr)
+                                          : ReadScriptFile(Program, options.script, std::cerr);
+    if (!commands) throw Stop{};
+    return *commands;
+}
+
+void RequireWritableDir(const std::string& dir) {
+    std::error_code error;
+    std::filesystem::create_directories(PathFromUtf8(dir), error);
+    if (!error && access(dir.c_str(), W_OK) != 0) error.assign(errno, std::generic_category());
+    if (error) throw Stop{CannotWrite(Program, dir, error)};
+}
+
+std::unique_ptr<GifWriter> OpenGif(const std::string& path, int scale) {
+    try {
+        return std::make_unique<GifWriter>(path, 120 * scale, 119 * scale, 10);
+    } catch (const std::system_error& error) {
+        throw Stop{CannotWrite(Program, path, error.code())};
+    }
+}
+
+std::string FramePath(const std::string& dir, long tick) {
+    char name[32];
+    std::snprintf(name, sizeof name, "tick-%04ld.png", tick);
+    return dir + (dir.ends_with('/') ? "" : "/") + name;
+}
+
+int Run(const Options& options, bool named) {
+    const std::vector<Command> commands = Load(options, named);
+    if (options.pngDir) RequireWritableDir(*options.pngDir);
+    std::unique_ptr<GifWriter> gif;
+    if (options.gifPath) gif = OpenGif(*options.gifPath, options.scale);
+
+    const auto frame = [&](long tick, const ImageSurface& pond) {
+        if (options.pngDir) {
+            const std::string path = FramePath(*options.pngDir, tick);
+            if (!WritePng(path, pond)) throw Stop{std::string(Program) + ": cannot write " + path + '\n'};
+        }
+        if (gif) gif->Add(pond);
+    };
+    std::ostream none(nullptr);  // a stream that drops everything
+    Replay replay(options.scale);
+    replay.Run(commands, options.trace ? std::cout : none, options.levels, frame);
+    if (gif) gif->Close();
+    std::cout.flush();
+    if (std::cout) return Success;
+    std::cerr << Program << ": cannot write the trace\n";
+    return UsageStatus;
+}
+
+int Main(const std::vector<std::string>& words) {
+    Arguments arguments;
+    try {
+        arguments = ParseArguments(Help().options, words);
+    } catch (const UsageError& error) {
+        throw Stop{UsageMessage(Program, error.what())};
+    }
+    if (arguments.IsSet("help")) {
+        std::cout << HelpText(Help());
+        return Success;
+    }
+    if (arguments.IsSet("version")) {
+        std::cout << "movra-replay " MOVRA_FILE_VERSION " (Movra Ver0.61)\n";
+        return Success;
+    }
+    return Run(ReadOptions(arguments), !arguments.positional.empty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    WriteStandardOutputAsBytes();
+    try {
+        return Main(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const Stop& stop) {
+        std::cerr << stop.message;
+        return UsageStatus;
+    } catch (const movra::RuntimeError& error) {
+        std::cout.flush();
+        std::cerr << Program << ": run-time error " << error.number() << ": " << error.what() << '\n';
+        return RunTimeErrorStatus;
+    } catch (const std::runtime_error& error) {
+        std::cerr << Program << ": " << error.what() << '\n';
+        return UsageStatus;
+    }
+}

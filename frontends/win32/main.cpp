@@ -1,0 +1,68 @@
+// Movra for Windows: ripples on a small pond. Starts the main window.
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "frontends/win32/console.h"
+#include "core/cli/exit_status.h"
+#include "frontends/win32/frm_movra.h"
+#include "core/cli/messages.h"
+#include "core/cli/movra_command_line.h"
+#include "frontends/win32/player.h"
+#include "frontends/win32/record_file.h"
+#include "frontends/win32/recorder.h"
+#include "frontends/win32/runtime.h"
+
+namespace {
+
+struct CommandLine {
+    std::optional<int> exitStatus;  // set when the program ends at once
+    std::optional<movra::win32::RecordFile> record;  // open, still as it was
+    std::optional<std::vector<movra::script::Command>> play;
+};
+
+// Help, version, or a bad command line: said before any window opens.
+CommandLine ReadCommandLine() {
+    std::ostringstream out, err;
+    movra::cli::MovraCommandLine decided =
+        movra::cli::ReadMovraCommandLine(movra::win32::CommandLineWords(), {}, out, err);
+    CommandLine commandLine{decided.exitStatus, std::nullopt, std::move(decided.play)};
+    // Opened last, so that no other refusal leaves a new empty file behind,
+    // and for appending, so that a refusal still overwrites nothing.
+    if (!commandLine.exitStatus && decided.record) {
+        std::error_code reason;
+        commandLine.record.emplace(*decided.record, reason);
+        if (reason) {
+            err << movra::cli::CannotWrite("movra", *decided.record, reason);
+            commandLine.exitStatus = movra::cli::UsageStatus;
+        }
+    }
+    if (commandLine.exitStatus) movra::win32::Tell(out.str(), err.str());
+    return commandLine;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    CommandLine commandLine = ReadCommandLine();
+    if (commandLine.exitStatus) return *commandLine.exitStatus;
+    movra::win32::Runtime runtime;
+    movra::win32::FrmMovra form(runtime);
+    if (runtime.Ended()) return EXIT_FAILURE;  // loading failed and has said so
+    form.Show();
+    // The recorder first: it counts each tick before the player presses on it.
+    std::unique_ptr<movra::win32::Recorder> recorder;
+    if (commandLine.record) recorder = std::make_unique<movra::win32::Recorder>(form, std::move(*commandLine.record));
+    std::unique_ptr<movra::win32::Player> player;
+    if (commandLine.play) player = std::make_unique<movra::win32::Player>(form, *commandLine.play);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.TakesDialogKey(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return int(message.wParam);  // the recorder, going, writes out what is left
+}

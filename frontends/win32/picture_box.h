@@ -1,0 +1,45 @@
+// A picture box: a bordered child window that keeps what was painted on it and reports presses in twips.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "core/render/image_surface.h"
+#include "core/render/surface.h"
+
+namespace movra::win32 {
+
+// Paints go into a persistent backing image; WM_PAINT only copies from it.
+class PictureBox : public Surface {
+public:
+    // button: 1 left, 2 right, 4 middle, summed over the buttons held, the
+    // pressed one included. x, y: twips from the inner top-left corner.
+    using PressHandler = std::function<void(int button, float x, float y)>;
+
+    PictureBox(HWND parent, PressHandler press);
+
+    // Places the box at (left, top) pixels of its parent with an inner area
+    // of width by height logical pixels at dpi, on a fresh, unpainted image.
+    void Place(int left, int top, int width, int height, int dpi);
+
+    void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
+    // Puts what was painted since the last refresh on the screen now.
+    void Refresh();
+
+    HWND hwnd() const { return hwnd_; }
+    const ImageSurface& image() const { return *surface_; }
+
+    LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Copy(HDC dc, const RECT& area) const;
+
+    PressHandler press_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+    std::unique_ptr<ImageSurface> surface_;
+};
+
+}  // namespace movra::win32

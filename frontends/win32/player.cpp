@@ -1,0 +1,22 @@
+#include "frontends/win32/player.h"
+
+namespace movra::win32 {
+
+Player::Player(FrmMovra& form, const std::vector<script::Command>& recording) : form_(form), playback_(recording) {
+    form.Follow(*this);
+    Press(playback_.Advance(0));
+}
+
+void Player::Ticked() {
+    Press(playback_.Advance(1));
+    // A press still to come must find the timer on its tick, so it may not
+    // sleep through the rest before it: woken at once, it ticks on its grid,
+    // and ticks at rest change nothing.
+    if (playback_.Pending() && form_.timer().Asleep()) form_.timer().Wake();
+}
+
+void Player::Press(const std::vector<script::Command>& presses) {
+    for (const script::Command& press : presses) form_.Press(press.button, press.x, press.y);
+}
+
+}  // namespace movra::win32

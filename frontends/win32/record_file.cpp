@@ -1,0 +1,35 @@
+#include "frontends/win32/record_file.h"
+
+#include <windows.h>
+
+#include <cerrno>
+#include <io.h>
+
+#include "frontends/win32/text.h"
+
+namespace movra::win32 {
+namespace {
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+}  // namespace
+
+RecordFile::RecordFile(std::string name, std::error_code& reason) : name_(std::move(name)) {
+    file_.reset(_wfopen(Wide(name_).c_str(), L"ab"));
+    reason = file_ ? std::error_code() : LastError();
+}
+
+void RecordFile::Empty() {
+    const int descriptor = _fileno(file_.get());
+    if (GetFileType(HANDLE(_get_osfhandle(descriptor))) == FILE_TYPE_DISK) _chsize_s(descriptor, 0);
+}
+
+std::error_code RecordFile::Write(const std::string& lines) {
+    errno = 0;
+    if (std::fwrite(lines.data(), 1, lines.size(), file_.get()) == lines.size() && std::fflush(file_.get()) == 0)
+        return {};
+    // A full disk may leave errno unset on some runtimes.
+    return errno ? LastError() : std::make_error_code(std::errc::io_error);
+}
+
+}  // namespace movra::win32

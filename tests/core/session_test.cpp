@@ -1,0 +1,73 @@
+// The recording and playing rules that every front end shares, over a rest of the timer.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/session/playback.h"
+#include "core/session/recorder_rules.h"
+#include "core/session/recording.h"
+#include "core/session/tick_grid.h"
+
+namespace movra::session {
+namespace {
+
+TEST(SessionTest, ARestBetweenTicksIsCountedOnceAndPlaysBackOnTheSameTick) {
+    TickGrid grid(100);
+    Recording recording(std::chrono::sys_days{std::chrono::December / 9 / 2026} + std::chrono::hours(15));
+    for (int t = 100; t <= 300; t += 100) {
+        grid.Ticked(t);
+        recording.Ticked();
+    }
+    grid.Sleep();
+    recording.Resting(grid.Missed(1020));  // a flush while asleep: 7 skipped so far
+    EXPECT_EQ(grid.Missed(1020), 7);
+    const TickGrid::Wakeup wakeup = grid.Wake(1250);  // a press wakes it
+    EXPECT_EQ(wakeup.missed, 9);
+    EXPECT_EQ(wakeup.delayMs, 50);  // back on the beat at 1300
+    recording.Woke(wakeup.missed);
+    recording.Pressed(1, 935, 455.5f);
+    recording.Ticked();
+
+    const std::string lines = recording.TakeLines();
+    EXPECT_EQ(lines,
+              "# movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded 2026-12-09T15:00:00Z\n"
+              "tick 12\npress 935 455.5 1\ntick 1\n");
+
+    std::istringstream in(lines);
+    Playback playback(script::ReadScript(in));
+    EXPECT_TRUE(playback.Advance(0).empty());
+    EXPECT_TRUE(playback.Advance(11).empty());
+    const std::vector<script::Command> due = playback.Advance(1);
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_EQ(due[0].y, 455.5f);
+    EXPECT_FALSE(playback.Pending());
+}
+
+TEST(SessionTest, TheRecorderCountsTheRestAtEachFlushAndPressAndTellsAFailedWriteOnce) {
+    std::optional<int> resting = 4;
+    std::string written;
+    std::optional<std::string> failure;
+    std::vector<std::string> told;
+    RecorderRules rules(
+        std::chrono::sys_days{std::chrono::December / 9 / 2026}, "out.txt", [&] { return resting; },
+        [&](const std::string& lines) {
+            if (!failure) written += lines;
+            return failure;
+        },
+        [&](const std::string& message) { told.push_back(message); });
+    rules.Flush();
+    resting = 6;
+    rules.Pressed(1, 15, 30);
+    rules.Flush();
+    EXPECT_EQ(written.substr(written.find('\n') + 1), "tick 4\ntick 2\npress 15 30 1\n");
+    failure = "No space left on device";
+    rules.Ticked();
+    rules.Flush();
+    rules.Ticked();
+    rules.Flush();
+    EXPECT_EQ(told, std::vector<std::string>{
+                        "movra: cannot write out.txt: No space left on device; the recording stops here\n"});
+}
+
+}  // namespace
+}  // namespace movra::session

@@ -1,0 +1,55 @@
+// A fresh program for each test: the main window on a runtime whose error
+// reports and ends are recorded instead of shown and acted on.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QTimer>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "frontends/qt/frmmovra.h"
+#include "frontends/qt/runtime.h"
+
+namespace movra {
+
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<FrmMovra>(runtime);
+        form->show();
+    }
+
+    void TearDown() override {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        form.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // One timer event, as the timer itself delivers it.
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i) QMetaObject::invokeMethod(form->Timer1, "timeout");
+    }
+
+    template <typename Window>
+    static std::vector<Window*> Visible() {
+        std::vector<Window*> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible()) windows.push_back(window);
+        return windows;
+    }
+
+    static void ProcessDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    std::vector<std::pair<QString, QString>> reports;  // title, text
+    std::vector<int> ends;                              // exit statuses
+    qint64 now = 0;                                     // the runtime's clock, milliseconds
+    Runtime runtime{[this](const QString& title, const QString& text) { reports.emplace_back(title, text); },
+                    [this](int status) { ends.push_back(status); }, [this] { return now; }};
+    std::unique_ptr<FrmMovra> form;
+};
+
+}  // namespace movra

@@ -1,0 +1,310 @@
+#!/usr/bin/env python3
+"""The Windows programs under Wine and Xvfb, driven with xdotool.
+
+Usage: window_test.py WINDOWS_BUILD LINUX_BUILD [SHOTS_DIR]
+
+The window's pond is compared pixel for pixel with the frames that the Linux
+movra-replay paints for the same presses, at 96 and at 144 DPI; the popup
+menu, the about box, the help and the end command are driven by their keys.
+With SHOTS_DIR, screenshots of each step are kept there, and Wine draws the
+windows' frames and captions itself (no window manager runs).
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BUILD, LINUX = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+LINUX_REPLAY = os.path.join(LINUX, "frontends", "replay", "movra-replay")
+SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
+MOVRA = os.path.join(BUILD, "movra.exe")
+REPLAY = os.path.join(BUILD, "movra-replay.exe")
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+MAIN_CAPTION = "Movra Ver0.61"
+ABOUT_CAPTION = "MovraVer0.61のﾊﾞｰｼﾞｮﾝ情報"
+
+# The fonts the about box names, mapped to the IPA faces, as on Linux. A
+# managed window's X window is its client area alone.
+REGISTRY = f"""REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="{'N' if SHOTS else 'Y'}"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"""
+
+
+def px(twips, dpi):
+    """Twips to pixels at dpi, rounded as the window rounds them (halves up)."""
+    return (twips * dpi + 720) // 1440
+
+
+class Wine:
+    """Xvfb and a Wine prefix of the test's own."""
+
+    def __init__(self):
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        display = self.xvfb.stdout.readline().decode().strip()
+        prefix = os.path.join(BUILD, "wineprefix")
+        self.env = dict(os.environ, DISPLAY=":" + display, WINEPREFIX=prefix, WINEDEBUG="-all",
+                        LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
+        if not os.path.isdir(os.path.join(prefix, "drive_c")):
+            self.run("wineboot", "-i")
+        with tempfile.NamedTemporaryFile("wb", suffix=".reg", delete=False) as reg:
+            reg.write(REGISTRY.replace("\n", "\r\n").encode("utf-16"))
+        self.run("wine", "regedit", "/S", "Z:" + reg.name.replace("/", "\\"))
+        os.unlink(reg.name)
+
+    def run(self, *command, check=True, timeout=60, **options):
+        return subprocess.run(command, env=self.env, check=check, capture_output=True, timeout=timeout, **options)
+
+    def set_dpi(self, dpi):
+        self.run("wine", "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                 "/d", str(dpi), "/f")
+        self.run("wineserver", "-k", check=False)  # read again as the next program starts
+
+    def start(self, *arguments):
+        return subprocess.Popen(["wine", MOVRA, *arguments], env=self.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def windows(self, name=None):
+        found = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{name}$" if name else "", check=False)
+        return found.stdout.decode().split()
+
+    def wait_window(self, name, present=True, timeout=15):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if bool(self.windows(name)) == present:
+                return self.windows(name)[0] if present else None
+            time.sleep(0.1)
+        raise AssertionError(f"window {name!r} {'never appeared' if present else 'still there'}")
+
+    def geometry(self, window):
+        out = self.run("xdotool", "getwindowgeometry", "--shell", window).stdout.decode()
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def xdotool(self, *arguments):
+        self.run("xdotool", *arguments)
+
+    def screen(self, name=None):
+        """The whole screen as rows of (r, g, b); kept as a PNG under SHOTS when named."""
+        if SHOTS and name:
+            os.makedirs(SHOTS, exist_ok=True)
+            self.run("import", "-window", "root", os.path.join(SHOTS, name + ".png"))
+        raw = self.run("import", "-window", "root", "-depth", "8", "rgb:-").stdout
+        return Image(raw, 640, 480)
+
+    def close(self):
+        self.run("wineserver", "-k", check=False)
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        self.xvfb.stdout.close()
+
+
+class Image:
+    def __init__(self, raw, width, height):
+        self.raw, self.width, self.height = raw, width, height
+
+    def crop(self, left, top, width, height, step=1):
+        """Every step-th pixel of the area, as bytes."""
+        rows = []
+        for y in range(top, top + height * step, step):
+            row = self.raw[(y * self.width + left) * 3:(y * self.width + left + width * step) * 3]
+            rows.append(b"".join(row[i:i + 3] for i in range(0, len(row), 3 * step)))
+        return b"".join(rows)
+
+
+def replay_frames(script, scale, step, width, height):
+    """The pond after each tick, from the Linux movra-replay, every step-th pixel."""
+    with tempfile.TemporaryDirectory() as frames:
+        subprocess.run([LINUX_REPLAY, "--png", frames, "--scale", str(scale), "-"], input=script.encode(),
+                       check=True, capture_output=True)
+        images = []
+        for name in sorted(os.listdir(frames)):
+            raw = subprocess.run(["convert", os.path.join(frames, name), "-depth", "8", "rgb:-"],
+                                 check=True, capture_output=True).stdout
+            images.append(Image(raw, 120 * scale, len(raw) // (120 * scale * 3)).crop(0, 0, width, height, step))
+        return images
+
+
+class CommandLineTest(unittest.TestCase):
+    def test_a_bad_option_or_argument_is_one_line_and_status_2_before_any_window(self):
+        for arguments in (["--bogus"], ["stray"]):
+            done = WINE.run("wine", MOVRA, *arguments, check=False, timeout=30)
+            self.assertEqual(done.returncode, 2, arguments)
+            self.assertEqual(done.stderr.decode().count("\n"), 1, done.stderr)
+            self.assertTrue(done.stderr.startswith(b"movra: "), done.stderr)
+        self.assertEqual(WINE.windows(MAIN_CAPTION), [])
+
+    def test_help_and_version_are_the_linux_texts(self):
+        for option in ("--help", "--version"):
+            windows = WINE.run("wine", MOVRA, option, timeout=30).stdout
+            linux = subprocess.run([os.path.join(LINUX, "frontends", "qt", "movra"), option], capture_output=True).stdout
+            self.assertEqual(windows, linux, option)
+
+
+class ReplayTest(unittest.TestCase):
+    def test_the_windows_trace_is_the_linux_trace_byte_for_byte(self):
+        scripts = [os.path.join(SOURCE, "tests", "web", "scripts", name) for name in ("busy.txt", "one_press.txt")]
+        scripts += [os.path.join(SOURCE, "docs", name) for name in ("rain.txt", "rings.txt", "ten-at-once.txt")]
+        for script in scripts:
+            windows = WINE.run("wine", REPLAY, "--levels", script, timeout=120).stdout
+            linux = subprocess.run([LINUX_REPLAY, "--levels", script], check=True, capture_output=True).stdout
+            self.assertEqual(windows, linux, script)
+        example = b"press 935 455\ntick 2\n"
+        windows = WINE.run("wine", REPLAY, input=example, timeout=30).stdout
+        self.assertTrue(windows.endswith(b"tick 2\nbox 960 480 1020 540 15400960\n"), windows[-80:])
+
+    def test_image_files_are_refused_with_status_2(self):
+        done = WINE.run("wine", REPLAY, "--gif", "x.gif", os.path.join(SOURCE, "docs", "rings.txt"), check=False)
+        self.assertEqual(done.returncode, 2)
+        self.assertEqual(done.stderr.decode().count("\n"), 1)
+
+
+class ExecutableTest(unittest.TestCase):
+    def test_the_files_need_only_windows_dlls_and_carry_no_time_stamp(self):
+        import pefile
+        for path in (MOVRA, REPLAY):
+            pe = pefile.PE(path)
+            dlls = {entry.dll.decode().upper() for entry in pe.DIRECTORY_ENTRY_IMPORT}
+            self.assertLessEqual(dlls, {"GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "SHELL32.DLL", "USER32.DLL"})
+            self.assertEqual(pe.FILE_HEADER.TimeDateStamp, 0, path)
+
+    def test_the_version_information_names_movra_in_japanese(self):
+        import pefile
+        pe = pefile.PE(MOVRA)
+        info = {info.Key: info for info in pe.FileInfo[0]}
+        table = info[b"StringFileInfo"].StringTable[0]
+        strings = {key.decode(): value.decode() for key, value in table.entries.items()}
+        self.assertEqual(table.LangID, b"041104B0")
+        self.assertEqual(strings["FileDescription"], "Movraシミュレーションプログラム")
+        self.assertEqual(strings["ProductName"], "MovraVer0.61")
+        self.assertEqual((strings["FileVersion"], strings["ProductVersion"]), ("1.00", "1.00"))
+        self.assertIn("The Movra developers", strings["LegalCopyright"])
+        self.assertIn("MIT", strings["LegalCopyright"])
+        fixed = pe.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x10000, 0))
+
+
+class WindowTest(unittest.TestCase):
+    """One run of the program per DPI, from its first tick to the end command."""
+
+    def check_window(self, dpi, replay_scale, step):
+        WINE.set_dpi(dpi)
+        program = WINE.start()
+        window = WINE.wait_window(MAIN_CAPTION)
+        x0, y0, width, height = WINE.geometry(window)
+        client = (px(1845, dpi), px(1815, dpi))
+        if SHOTS:  # the frame's borders are alike but for the caption on top
+            border = (width - client[0]) // 2
+            x0, y0 = x0 + border, y0 + height - client[1] - border
+        else:
+            self.assertEqual((width, height), client)
+        # The pond's inner area, inside a one-pixel border 15 twips from the left:
+        left, top = x0 + px(15, dpi) + 1, y0 + 1
+        # The painted cells, 29 by 29 (the strip beyond is the system's colour).
+        pond_w = pond_h = px(1740, dpi)
+        time.sleep(1)  # the first tick paints the calm pond, then the timer sleeps
+        pond = lambda name=None: WINE.screen(name).crop(left, top, pond_w, pond_h)
+        calm = replay_frames("tick 1\n", replay_scale, step, pond_w, pond_h)[0]
+        self.assertEqual(pond(f"{dpi}-calm"), calm)
+
+        # A left press, then a press of left and right together, once the
+        # first has faded: each rings as movra-replay rings it.
+        a, b = (50, 30), (20, 90)
+        twips = lambda point: f"{point[0] * 1440 / dpi:g} {point[1] * 1440 / dpi:g}"
+        script = f"tick 1\npress {twips(a)} 1\ntick 40\n"
+        WINE.xdotool("mousemove", str(left + a[0]), str(top + a[1]), "click", "1")
+        time.sleep(0.6)
+        frames = replay_frames(script, replay_scale, step, pond_w, pond_h)
+        self.assertIn(pond(f"{dpi}-rings"), frames[2:32])
+        time.sleep(3.5)
+        WINE.xdotool("mousemove", str(left + b[0]), str(top + b[1]), "mousedown", "1", "mousedown", "3",
+                     "mouseup", "3", "mouseup", "1")
+        time.sleep(0.6)
+        # The two downs (codes 1 and 3) came within one tick, or just across one.
+        together = f"{script}press {twips(b)} 1\npress {twips(b)} 3\ntick 40\n"
+        across = f"{script}press {twips(b)} 1\ntick 1\npress {twips(b)} 3\ntick 40\n"
+        together = replay_frames(together, replay_scale, step, pond_w, pond_h)
+        across = replay_frames(across, replay_scale, step, pond_w, pond_h)
+        self.assertIn(pond(f"{dpi}-two-buttons"), together[42:] + across[42:])
+        time.sleep(3.5)
+
+        # The right button alone: the menu, and no source.
+        WINE.xdotool("mousemove", str(left + 60), str(top + 60), "click", "3")
+        time.sleep(0.6)
+        self.assertEqual(len(WINE.windows()), 3, "the root, the window and the menu")
+        WINE.screen(f"{dpi}-popup")
+        WINE.xdotool("key", "Escape")
+        time.sleep(0.6)
+        self.assertIn(pond(), (together[-1], across[-1]), "the right press placed a source")
+        WINE.xdotool("click", "3")
+        time.sleep(0.4)
+        WINE.xdotool("key", "a")  # ﾊﾞｰｼﾞｮﾝ情報(&A)
+        WINE.wait_window(ABOUT_CAPTION)
+        time.sleep(0.3)
+        WINE.screen(f"{dpi}-about")
+        WINE.xdotool("key", "Escape")
+        time.sleep(0.5)
+        self.assertTrue(WINE.windows(ABOUT_CAPTION), "Esc closed the about box")
+        WINE.xdotool("key", "Return")
+        WINE.wait_window(ABOUT_CAPTION, present=False)
+        # Shown twice, one box; Space on its button closes it.
+        for _ in range(2):
+            WINE.xdotool("mousemove", str(left + 60), str(top + 60), "click", "3")
+            time.sleep(0.4)
+            WINE.xdotool("key", "a")
+            WINE.wait_window(ABOUT_CAPTION)
+        time.sleep(0.3)
+        self.assertEqual(len(WINE.windows(ABOUT_CAPTION)), 1)
+        WINE.xdotool("key", "space")
+        WINE.wait_window(ABOUT_CAPTION, present=False)
+
+        # The end command, with the about box open: every window goes.
+        WINE.xdotool("mousemove", str(left + 60), str(top + 60), "click", "3")
+        time.sleep(0.4)
+        WINE.xdotool("key", "a")
+        # Out of the main window's way, as a user would drag it.
+        WINE.xdotool("windowmove", "--sync", WINE.wait_window(ABOUT_CAPTION), "300", "250")
+        time.sleep(0.3)
+        WINE.xdotool("mousemove", str(left + 60), str(top + 60), "click", "3")
+        time.sleep(0.4)
+        WINE.xdotool("key", "x")
+        self.assertEqual(program.wait(timeout=15), 0)
+        self.assertEqual(WINE.windows(ABOUT_CAPTION), [])
+
+    def test_the_help_command_opens_the_compiled_help_in_the_viewer(self):
+        WINE.set_dpi(96)
+        program = WINE.start()
+        x0, y0, _, _ = WINE.geometry(WINE.wait_window(MAIN_CAPTION))
+        WINE.xdotool("mousemove", str(x0 + 60), str(y0 + 60), "click", "3")
+        time.sleep(0.4)
+        WINE.xdotool("key", "h")  # Movraﾍﾙﾌﾟ(&H)
+        WINE.wait_window("Movra ヘルプ")  # the viewer's caption is the help file's own title
+        time.sleep(1)
+        WINE.screen("96-help")
+        program.kill()
+        program.wait()
+        WINE.run("wineserver", "-k", check=False)
+
+    def test_at_96_dpi_4_pixel_cells(self):
+        self.check_window(96, 1, 1)
+
+    def test_at_144_dpi_6_pixel_cells(self):
+        # movra-replay scales by whole numbers: at 3 times, every second pixel.
+        self.check_window(144, 3, 2)
+
+
+if __name__ == "__main__":
+    WINE = Wine()
+    try:
+        unittest.main(argv=sys.argv[:1], verbosity=2)
+    finally:
+        WINE.close()
