@@ -9,6 +9,7 @@
 #include "core/cli/messages.h"
 #include "core/cli/script_argument.h"
 #include "core/cli/standard_options.h"
+#include "resources/texts.h"
 
 namespace movra::cli {
 namespace {
@@ -69,7 +70,7 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
         return {Success};
     }
     if (arguments.IsSet("version")) {
-        out << "Movra Ver0.61\nFile version " MOVRA_FILE_VERSION "\n";
+        out << texts::Caption << "\nFile version " << texts::FileVersion << '\n';
         return {Success};
     }
     // Recording would empty the very file being played.

@@ -2,6 +2,8 @@
 // any other button combination drops a source on the pressed cell.
 #pragma once
 
+#include <optional>
+
 #include "core/model/model.h"
 
 namespace movra {
@@ -19,6 +21,19 @@ inline constexpr int MiddleButton = 4;
 // ties to even, so the mapping is centred on cell corners. The outermost pixels
 // of the inner area would give 31, which the tick cannot take: it counts as 30.
 Int16 PressCell(float twips);
+
+// A press's position in twips from the pond's inner top-left corner.
+struct TwipsPoint {
+    float x, y;
+};
+
+// The one rule by which every front end turns a press into twips, the forms
+// runtime's: 1440 twips to the inch, so 15 to a logical pixel of 96 DPI.
+// (deviceX, deviceY): the device pixel pressed, from the inner top-left
+// corner; density: device pixels per logical pixel (the window's DPI / 96, or
+// the page's devicePixelRatio times its enlargement). Nothing outside the
+// inner area: the border is not part of the picture.
+std::optional<TwipsPoint> PressPoint(int deviceX, int deviceY, double density);
 
 // Handles a press at (x, y) twips; returns true when it opens the popup menu
 // instead of placing a source.

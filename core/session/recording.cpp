@@ -1,4 +1,5 @@
 #include "core/session/recording.h"
+#include "resources/texts.h"
 
 #include <cstdio>
 
@@ -21,7 +22,7 @@ std::string IsoUtc(std::chrono::system_clock::time_point instant) {
 }  // namespace
 
 Recording::Recording(std::chrono::system_clock::time_point start) {
-    writer_.Comment("movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded " + IsoUtc(start));
+    writer_.Comment(std::string("movra ") + texts::FileVersion + " (" + texts::Caption + "), recorded " + IsoUtc(start));
 }
 
 void Recording::Ticked() { writer_.Add({script::Command::Tick}); }

@@ -18,6 +18,7 @@
 #include "core/cli/script_argument.h"
 #include "frontends/replay/standard_output.h"
 #include "core/cli/standard_options.h"
+#include "resources/texts.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ int Main(const std::vector<std::string>& words) {
         return Success;
     }
     if (arguments.IsSet("version")) {
-        std::cout << "movra-replay " MOVRA_FILE_VERSION " (Movra Ver0.61)\n";
+        std::cout << "movra-replay " << movra::texts::FileVersion << " (" << movra::texts::Caption << ")\n";
         return Success;
     }
     return Run(ReadOptions(arguments), !arguments.positional.empty());

@@ -1,10 +1,6 @@
 #include "frontends/replay/replay.h"
 
-#include "core/model/build_tables.h"
-#include "core/render/draw_pass.h"
 #include "core/model/press.h"
-#include "core/render/recording_surface.h"
-#include "core/model/tick_update.h"
 
 namespace movra::replay {
 namespace {
@@ -12,6 +8,7 @@ namespace {
 // The window's Picture1 is 120 by 119 logical pixels inside its border.
 constexpr int PondWidthPixels = int(PondWidthTwips) / TwipsPerPixel;
 constexpr int PondHeightPixels = int(PondHeightTwips) / TwipsPerPixel;
+constexpr int TickMs = 100;
 
 void WriteLevels(std::ostream& trace, const Model& model) {
     trace << "levels\n";
@@ -25,17 +22,34 @@ void WriteLevels(std::ostream& trace, const Model& model) {
 
 }  // namespace
 
+Replay::PictureBox::PictureBox(double scale) : image(PondWidthPixels, PondHeightPixels, scale, DefaultControlColour) {}
+
+void Replay::PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    image.FillBox(x1, y1, x2, y2, colour);
+    painted.FillBox(x1, y1, x2, y2, colour);
+}
+
+void Replay::TimerDevice::Set(int ms) {
+    armed = true;
+    intervalMs = ms;
+    dueMs = now + ms;
+}
+
+void Replay::Controls::Popup(float, float) { *trace << "popup\n"; }
+
 Replay::Replay(double scale)
-    : pond_(PondWidthPixels, PondHeightPixels, scale, DefaultControlColour) {
-    ResetModel(model_);
-    BuildTables(model_);
+    : picture1_(scale), form_({picture1_, timer1_, controls_, controls_, controls_, controls_}) {
+    form_.Load();
+    if (controls_.error) throw *controls_.error;
 }
 
 void Replay::Run(const std::vector<script::Command>& commands, std::ostream& trace, bool levels,
                  const FrameSink& frame) {
+    controls_.trace = &trace;
     for (const script::Command& command : commands) {
         if (command.kind == script::Command::Press) {
-            if (PressPond(model_, Int16(command.button), command.x, command.y)) trace << "popup\n";
+            form_.Picture1_Event(command.button, command.x, command.y);
+            if (controls_.error) throw *controls_.error;
         } else {
             for (long i = 0; i < command.ticks; ++i) Tick(trace, levels, frame);
         }
@@ -43,17 +57,20 @@ void Replay::Run(const std::vector<script::Command>& commands, std::ostream& tra
 }
 
 void Replay::Tick(std::ostream& trace, bool levels, const FrameSink& frame) {
-    TickUpdate(model_);
-    painted_.boxes.clear();
-    DrawPass(model_, painted_);
-    trace << "tick " << ++ticks_ << '\n';
-    for (const Box& box : painted_.boxes) {
-        trace << "box " << long(box.x1) << ' ' << long(box.y1) << ' ' << long(box.x2) << ' '
-              << long(box.y2) << ' ' << box.colour << '\n';
-        pond_.FillBox(box.x1, box.y1, box.x2, box.y2, box.colour);
+    now_ += TickMs;
+    picture1_.painted.boxes.clear();
+    // Asleep at rest, the timer lets the tick pass: it would paint nothing.
+    if (timer1_.armed && now_ >= timer1_.dueMs) {
+        timer1_.dueMs += timer1_.intervalMs;
+        form_.Timer1_Event();
+        if (controls_.error) throw *controls_.error;
     }
-    if (levels) WriteLevels(trace, model_);
-    if (frame) frame(ticks_, pond_);
+    trace << "tick " << ++ticks_ << '\n';
+    for (const Box& box : picture1_.painted.boxes)
+        trace << "box " << long(box.x1) << ' ' << long(box.y1) << ' ' << long(box.x2) << ' ' << long(box.y2) << ' '
+              << box.colour << '\n';
+    if (levels) WriteLevels(trace, form_.model());
+    if (frame) frame(ticks_, picture1_.image);
 }
 
 }  // namespace movra::replay
