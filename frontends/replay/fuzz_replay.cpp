@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <sstream>
 
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -13,7 +13,7 @@
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
 #include "frontends/replay/png_file.h"
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 #include "core/model/runtime_error.h"
 #include "core/cli/script_argument.h"
 #include "frontends/replay/standard_output.h"

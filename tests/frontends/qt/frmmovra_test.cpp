@@ -13,7 +13,7 @@
 
 #include "frontends/qt/helpviewer.h"
 #include "tests/frontends/qt/program_fixture.h"
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 
 namespace movra {
 namespace {

@@ -9,7 +9,7 @@
 #include "frontends/qt/player.h"
 #include "tests/frontends/qt/program_fixture.h"
 #include "frontends/qt/recorder.h"
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 #include "core/script/script.h"
 
 namespace movra {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 
 namespace movra::replay {
 namespace {

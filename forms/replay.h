@@ -1,4 +1,4 @@
-// movra-replay's forms runtime: a clock of its own and a recording surface
+// A headless forms runtime: a clock of its own and a recording surface
 // under the program's own form, driven by a script instead of a mouse and a
 // timer, writing the trace of painted boxes and handing each tick's image on.
 #pragma once

@@ -1,4 +1,4 @@
-#include "frontends/replay/replay.h"
+#include "forms/replay.h"
 
 #include "core/model/press.h"
 
