@@ -2,7 +2,9 @@
 
 #include <initializer_list>
 
-#include "frontends/win32/twips.h"
+#include "frontends/win32/dpi.h"
+#include "frontends/win32/text.h"
+#include "resources/texts.h"
 
 namespace movra::win32 {
 namespace {
@@ -12,10 +14,10 @@ int CALLBACK Found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     return 0;
 }
 
-bool Installed(const wchar_t* face) {
+bool Installed(const std::wstring& face) {
     LOGFONTW wanted{};
     wanted.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
     bool found = false;
     HDC dc = GetDC(nullptr);
     EnumFontFamiliesExW(dc, &wanted, Found, reinterpret_cast<LPARAM>(&found), 0);
@@ -24,30 +26,37 @@ bool Installed(const wchar_t* face) {
 }
 
 // The first installed face of the list, or an empty name.
-std::wstring FirstInstalled(std::initializer_list<const wchar_t*> faces) {
-    for (const wchar_t* face : faces)
+std::wstring FirstInstalled(std::initializer_list<std::wstring> faces) {
+    for (const std::wstring& face : faces)
         if (Installed(face)) return face;
     return {};
 }
 
-}  // namespace
-
 std::wstring GothicFace() {
     // Yu Gothic UI is part of every Windows from 10 on, whatever its language.
-    const std::wstring face = FirstInstalled({L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Yu Gothic",
-                                              L"Meiryo UI", L"Meiryo", L"MS Gothic"});
-    return face.empty() ? L"ＭＳ Ｐゴシック" : face;
+    const std::wstring design = Wide(texts::Gothic);
+    const std::wstring face =
+        FirstInstalled({design, L"MS PGothic", L"Yu Gothic UI", L"Yu Gothic", L"Meiryo UI", L"Meiryo", L"MS Gothic"});
+    return face.empty() ? design : face;
 }
 
 std::wstring MinchoFace() {
-    const std::wstring face = FirstInstalled({L"ＭＳ Ｐ明朝", L"MS PMincho", L"Yu Mincho", L"MS Mincho"});
+    const std::wstring face = FirstInstalled({Wide(texts::Mincho), L"MS PMincho", L"Yu Mincho", L"MS Mincho"});
     return face.empty() ? GothicFace() : face;
 }
 
-HFONT NewFont(const std::wstring& face, double points, bool bold, int dpi) {
-    return CreateFontW(FontHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+std::wstring InstalledFace(const std::string& face) {
+    if (face == texts::Mincho) return MinchoFace();
+    if (face == texts::Gothic) return GothicFace();
+    return Wide(face);
+}
+
+}  // namespace
+
+HFONT NewFont(const forms::Font& font, int dpi) {
+    return CreateFontW(FontHeight(font.points, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                       DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.face).c_str());
 }
 
 int LineHeight(HFONT font) {

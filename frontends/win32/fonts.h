@@ -1,21 +1,20 @@
-// The about box's two faces, by the names the design gives, or the nearest installed ones.
+// The about box's fonts: the faces the design names, or the nearest installed ones.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "forms/frm_version.h"
+
 namespace movra::win32 {
 
-// "ＭＳ Ｐ明朝" where installed (Japanese Windows), else the first installed
-// of the other Mincho faces Windows ships, else the Gothic face: a Japanese
-// face in any case, rather than the system's default.
-std::wstring MinchoFace();
-// "ＭＳ Ｐゴシック" where installed, else the nearest Gothic face installed.
-std::wstring GothicFace();
-
-// A Japanese-character-set font of the face, points high at dpi.
-HFONT NewFont(const std::wstring& face, double points, bool bold, int dpi);
+// A Japanese-character-set font as the design gives it, at dpi. For
+// "ＭＳ Ｐ明朝": that face where installed (Japanese Windows), else the first
+// installed of the other Mincho faces Windows ships, else the Gothic face; for
+// "ＭＳ Ｐゴシック": that face where installed, else the nearest Gothic face
+// installed. A Japanese face in any case, rather than the system's default.
+HFONT NewFont(const forms::Font& font, int dpi);
 
 // The height of a line of text in the font, in pixels.
 int LineHeight(HFONT font);

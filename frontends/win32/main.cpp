@@ -6,15 +6,16 @@
 #include <optional>
 #include <sstream>
 
-#include "frontends/win32/console.h"
 #include "core/cli/exit_status.h"
-#include "frontends/win32/frm_movra.h"
 #include "core/cli/messages.h"
 #include "core/cli/movra_command_line.h"
-#include "frontends/win32/player.h"
+#include "forms/player.h"
+#include "forms/recorder.h"
+#include "frontends/win32/console.h"
+#include "frontends/win32/movra_window.h"
 #include "frontends/win32/record_file.h"
-#include "frontends/win32/recorder.h"
-#include "frontends/win32/runtime.h"
+#include "frontends/win32/win32_runtime.h"
+#include "frontends/win32/window_timer.h"
 
 namespace {
 
@@ -49,18 +50,27 @@ CommandLine ReadCommandLine() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     CommandLine commandLine = ReadCommandLine();
     if (commandLine.exitStatus) return *commandLine.exitStatus;
-    movra::win32::Runtime runtime;
-    movra::win32::FrmMovra form(runtime);
-    if (runtime.Ended()) return EXIT_FAILURE;  // loading failed and has said so
-    form.Show();
-    // The recorder first: it counts each tick before the player presses on it.
-    std::unique_ptr<movra::win32::Recorder> recorder;
-    if (commandLine.record) recorder = std::make_unique<movra::win32::Recorder>(form, std::move(*commandLine.record));
-    std::unique_ptr<movra::win32::Player> player;
-    if (commandLine.play) player = std::make_unique<movra::win32::Player>(form, *commandLine.play);
+    movra::win32::Win32Runtime runtime;
+    movra::win32::MovraWindow window(runtime);
+    movra::forms::FrmMovra& form = window.form();
+    form.Load();
+    if (form.Ended()) return EXIT_FAILURE;  // loading failed and has said so
+    window.Show();
+    // The recorder first: it counts each tick before the player presses on
+    // it. Its file gets what it holds once a second.
+    std::unique_ptr<movra::forms::Recorder> recorder;
+    std::optional<movra::win32::WindowTimer> flush;
+    if (commandLine.record) {
+        commandLine.record->Empty();
+        recorder = std::make_unique<movra::forms::Recorder>(form, *commandLine.record, commandLine.record->name());
+        flush.emplace([&recorder] { recorder->Flush(); });
+        flush->Set(1000);
+    }
+    std::unique_ptr<movra::forms::Player> player;
+    if (commandLine.play) player = std::make_unique<movra::forms::Player>(form, *commandLine.play);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form.TakesDialogKey(message)) continue;
+        if (window.TakesDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

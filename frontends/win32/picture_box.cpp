@@ -2,7 +2,8 @@
 
 #include <windowsx.h>
 
-#include "frontends/win32/twips.h"
+#include "core/model/press.h"
+#include "frontends/win32/dpi.h"
 #include "frontends/win32/window_class.h"
 
 namespace movra::win32 {
@@ -85,8 +86,8 @@ LRESULT PictureBox::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         SetFocus(hwnd);
-        press_(ButtonCode(wParam), PixelsToTwips(GET_X_LPARAM(lParam), dpi_),
-               PixelsToTwips(GET_Y_LPARAM(lParam), dpi_));
+        if (const auto at = PressPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), double(dpi_) / BaseDpi))
+            press_(ButtonCode(wParam), at->x, at->y);
         return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;

@@ -1,4 +1,4 @@
-// A picture box: a bordered child window that keeps what was painted on it and reports presses in twips.
+// Picture1: a bordered child window that keeps what was painted on it and reports presses in twips.
 #pragma once
 
 #include <windows.h>
@@ -7,15 +7,15 @@
 #include <memory>
 
 #include "core/render/image_surface.h"
-#include "core/render/surface.h"
+#include "forms/controls.h"
 
 namespace movra::win32 {
 
 // Paints go into a persistent backing image; WM_PAINT only copies from it.
-class PictureBox : public Surface {
+class PictureBox : public forms::PictureBox {
 public:
     // button: 1 left, 2 right, 4 middle, summed over the buttons held, the
-    // pressed one included. x, y: twips from the inner top-left corner.
+    // pressed one included. x, y: twips by the one press rule.
     using PressHandler = std::function<void(int button, float x, float y)>;
 
     PictureBox(HWND parent, PressHandler press);
@@ -25,11 +25,9 @@ public:
     void Place(int left, int top, int width, int height, int dpi);
 
     void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
-    // Puts what was painted since the last refresh on the screen now.
-    void Refresh();
+    void Refresh() override;
 
     HWND hwnd() const { return hwnd_; }
-    const ImageSurface& image() const { return *surface_; }
 
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <io.h>
 
+#include "frontends/win32/console.h"
 #include "frontends/win32/text.h"
 
 namespace movra::win32 {
@@ -24,12 +25,14 @@ void RecordFile::Empty() {
     if (GetFileType(HANDLE(_get_osfhandle(descriptor))) == FILE_TYPE_DISK) _chsize_s(descriptor, 0);
 }
 
-std::error_code RecordFile::Write(const std::string& lines) {
+std::optional<std::string> RecordFile::Write(const std::string& lines) {
     errno = 0;
     if (std::fwrite(lines.data(), 1, lines.size(), file_.get()) == lines.size() && std::fflush(file_.get()) == 0)
-        return {};
+        return std::nullopt;
     // A full disk may leave errno unset on some runtimes.
-    return errno ? LastError() : std::make_error_code(std::errc::io_error);
+    return (errno ? LastError() : std::make_error_code(std::errc::io_error)).message();
 }
+
+void RecordFile::Tell(const std::string& message) { win32::Tell("", message); }
 
 }  // namespace movra::win32

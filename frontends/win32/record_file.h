@@ -1,27 +1,31 @@
-// The file a recording goes into, named in UTF-8 and opened through the wide API.
+// The file a recording goes into, named in UTF-8 and opened through the wide API: the recorder's sink.
 #pragma once
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
+
+#include "forms/recorder.h"
 
 namespace movra::win32 {
 
 // Binary, so that lines end in "\n" alone, as on Linux.
-class RecordFile {
+class RecordFile : public forms::RecordSink {
 public:
     // Opens name for appending, so that what it holds stays until Empty; on
-    // failure, IsOpen() is false and reason says why.
+    // failure, reason says why.
     RecordFile(std::string name, std::error_code& reason);
 
-    bool IsOpen() const { return file_ != nullptr; }
     const std::string& name() const { return name_; }
 
     // A disk file is emptied; a pipe or a console has nothing to empty.
     void Empty();
     // All the lines, flushed, or the reason they were not.
-    std::error_code Write(const std::string& lines);
+    std::optional<std::string> Write(const std::string& lines) override;
+    // On standard error, the console, or a message box.
+    void Tell(const std::string& message) override;
 
 private:
     struct Closer {

@@ -35,14 +35,14 @@ def presses(script):
 
 
 class RecordAndPlayTest(unittest.TestCase):
-    def start(self, *arguments):
+    def start(self, *arguments, dpi=96):
         """The program, its window's pond as (left, top) on the screen."""
         program = WINE.start(*arguments)
         x, y, width, height = WINE.geometry(WINE.wait_window(MAIN_CAPTION))
         if SHOTS:  # Wine draws the frame: the borders are alike but for the caption on top
-            border = (width - px(1845, 96)) // 2
-            x, y = x + border, y + height - px(1815, 96) - border
-        return program, (x + px(15, 96) + 1, y + 1)
+            border = (width - px(1845, dpi)) // 2
+            x, y = x + border, y + height - px(1815, dpi) - border
+        return program, (x + px(15, dpi) + 1, y + 1)
 
     def pond(self, at, name=None):
         return WINE.screen(name).crop(*at, POND, POND)
@@ -73,6 +73,36 @@ class RecordAndPlayTest(unittest.TestCase):
         self.assertIn(second - first, range(48, 62), "the ticks at rest were not all counted")
         frames = replay_frames(recording.decode(), 1, 1, POND, POND)
         self.assertIn(shown, frames[second:last + 1])
+
+    def test_at_120_and_144_dpi_a_press_has_the_twips_of_the_one_rule_and_rings_where_linux_replays_it(self):
+        # twips = device pixels * 1440 / dpi; cells of 5 and 6 pixels. At 144
+        # DPI, pixels 9 and 15 fall on the middle of a cell (ties to even:
+        # columns 2 and 4); the last pixels are column and row 30.
+        cases = {120: [(52, 31), (149, 148)], 144: [(9, 15), (179, 178)]}
+        try:
+            for dpi, points in cases.items():
+                WINE.set_dpi(dpi)
+                cell = px(60, dpi)
+                with tempfile.TemporaryDirectory() as work:
+                    path = os.path.join(work, "session.txt")
+                    program, at = self.start("--record", windows_path(path), dpi=dpi)
+                    time.sleep(1)
+                    shown = []
+                    for x, y in points:
+                        WINE.xdotool("mousemove", str(at[0] + x), str(at[1] + y), "click", "1")
+                        time.sleep(0.5)
+                        # The 29 by 29 painted cells, a pixel of each.
+                        shown.append(WINE.screen(f"{dpi}-press").crop(*at, 29, 29, cell))
+                    self.end(program, at)
+                    with open(path, "rb") as file:
+                        recording = file.read()
+                twips = [[str(x * 1440 // dpi).encode(), str(y * 1440 // dpi).encode(), b"1"] for x, y in points]
+                self.assertEqual([press[1:] for press in presses(recording)[:-1]], twips, dpi)
+                frames = replay_frames(recording.decode(), 1, 4, 29, 29)
+                for cells in shown:
+                    self.assertIn(cells, frames, dpi)
+        finally:
+            WINE.set_dpi(96)
 
     def test_playing_rain_ends_on_the_last_frame_and_records_its_presses_on_their_ticks(self):
         with open(RAIN, "rb") as file:

@@ -22,7 +22,7 @@ LINUX_REPLAY = os.path.join(LINUX, "frontends", "replay", "movra-replay")
 SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
 MOVRA = os.path.join(BUILD, "movra.exe")
 REPLAY = os.path.join(BUILD, "movra-replay.exe")
-SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 MAIN_CAPTION = "Movra Ver0.61"
 ABOUT_CAPTION = "MovraVer0.61のﾊﾞｰｼﾞｮﾝ情報"
 
@@ -152,7 +152,8 @@ class CommandLineTest(unittest.TestCase):
 
 class ReplayTest(unittest.TestCase):
     def test_the_windows_trace_is_the_linux_trace_byte_for_byte(self):
-        scripts = [os.path.join(SOURCE, "tests", "web", "scripts", name) for name in ("busy.txt", "one_press.txt")]
+        scripts = [os.path.join(SOURCE, "tests", "frontends", "web", "scripts", name)
+                   for name in ("busy.txt", "one_press.txt")]
         scripts += [os.path.join(SOURCE, "docs", name) for name in ("rain.txt", "rings.txt", "ten-at-once.txt")]
         for script in scripts:
             windows = WINE.run("wine", REPLAY, "--levels", script, timeout=120).stdout

@@ -5,13 +5,10 @@
 
 namespace movra::win32 {
 
-inline constexpr int TwipsPerInch = 1440;
 inline constexpr int BaseDpi = 96;  // 15 twips to a pixel
 
 // Rounded to the nearest pixel, halves away from zero.
-inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, TwipsPerInch); }
-
-inline float PixelsToTwips(int pixels, int dpi) { return float(pixels) * TwipsPerInch / float(dpi); }
+inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 // left, top, width, height in twips; the rectangle in pixels.
 inline RECT TwipsRect(int left, int top, int width, int height, int dpi) {
