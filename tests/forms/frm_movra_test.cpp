@@ -31,7 +31,7 @@ protected:
     // The timer's event, at a time on the clock.
     void TickAt(std::int64_t ms) {
         fake.now = ms;
-        if (!form.Timer1().Asleep()) form.Timer1_Event();
+        form.Timer1_Event();
     }
 
     FakeControls fake;
