@@ -44,6 +44,7 @@ public:
 
     bool Ended() const { return ended_; }
     const Model& model() const { return model_; }
+    Model& model() { return model_; }
     AnimationTimer& Timer1() { return timer1_; }
 
 private:

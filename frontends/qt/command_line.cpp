@@ -3,7 +3,7 @@
 #include "core/cli/exit_status.h"
 #include "core/cli/movra_command_line.h"
 
-namespace movra {
+namespace movra::qt {
 namespace {
 
 // Qt reads these options of its own when the application starts; they are
@@ -51,4 +51,4 @@ CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std
     return commandLine;
 }
 
-}  // namespace movra
+}  // namespace movra::qt

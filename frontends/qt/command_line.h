@@ -10,7 +10,7 @@
 
 #include "core/script/script.h"
 
-namespace movra {
+namespace movra::qt {
 
 // With no display to open a window on, the program ends at once with this status.
 inline constexpr int NoDisplayStatus = 3;
@@ -29,4 +29,4 @@ struct CommandLine {
 // arguments: the program's own name first, as in argv.
 CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
-}  // namespace movra
+}  // namespace movra::qt

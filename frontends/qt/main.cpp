@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "forms/player.h"
 #include "frontends/qt/command_line.h"
-#include "frontends/qt/frmmovra.h"
-#include "frontends/qt/player.h"
-#include "frontends/qt/recorder.h"
-#include "frontends/qt/runtime.h"
+#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_runtime.h"
+#include "frontends/qt/recording_file.h"
 #include "frontends/qt/setup.h"
 
 namespace {
@@ -21,24 +21,25 @@ QStringList Arguments(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    using namespace movra::qt;
     // Before the application exists, so that help, version and a bad option
     // or file need no display.
-    movra::CommandLine commandLine = movra::ReadCommandLine(Arguments(argc, argv), std::cout, std::cerr);
+    CommandLine commandLine = ReadCommandLine(Arguments(argc, argv), std::cout, std::cerr);
     if (commandLine.exitStatus) return *commandLine.exitStatus;
     // On X11 the pond's few kilobytes a tick are cheaper sent down the
     // connection than through shared memory, which costs a round trip to the
     // server before every frame.
     qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
-    movra::SetUpApplication();
-    movra::Runtime runtime;
-    movra::FrmMovra form(runtime);
-    if (runtime.Ended()) return EXIT_FAILURE;  // loading failed and has said so
-    form.show();
+    SetUpApplication();
+    Runtime runtime;
+    MainWindow window(runtime);
+    if (window.form().Ended()) return EXIT_FAILURE;  // loading failed and has said so
+    window.show();
     // The recorder first: it counts each tick before the player presses on it.
-    std::unique_ptr<movra::Recorder> recorder;
-    if (commandLine.record) recorder = std::make_unique<movra::Recorder>(form, std::move(commandLine.record));
-    std::unique_ptr<movra::Player> player;
-    if (commandLine.play) player = std::make_unique<movra::Player>(form, *commandLine.play);
+    std::unique_ptr<RecordingFile> recording;
+    if (commandLine.record) recording = std::make_unique<RecordingFile>(window.form(), std::move(commandLine.record));
+    std::unique_ptr<movra::forms::Player> player;
+    if (commandLine.play) player = std::make_unique<movra::forms::Player>(window.form(), *commandLine.play);
     return app.exec();  // the recorder, going, writes out what is left
 }

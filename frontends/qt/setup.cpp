@@ -4,18 +4,20 @@
 #include <QFont>
 #include <QIcon>
 
+#include "resources/texts.h"
+
 // Resources built into a static library are registered by hand; the macro
 // must be used outside any namespace.
 static void LoadResources() { Q_INIT_RESOURCE(movra); }
 
-namespace movra {
+namespace movra::qt {
 
 void SetUpApplication() {
     LoadResources();
     QCoreApplication::setApplicationName(QStringLiteral("Movra"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/movra.png")));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QString::fromUtf8(texts::Mincho), QStringLiteral("IPAPMincho"));
+    QFont::insertSubstitution(QString::fromUtf8(texts::Gothic), QStringLiteral("IPAPGothic"));
 }
 
-}  // namespace movra
+}  // namespace movra::qt

@@ -8,10 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QSignalSpy>
 #include <sstream>
 
-#include "frontends/qt/helpviewer.h"
+#include "frontends/qt/help_viewer.h"
 #include "tests/frontends/qt/program_fixture.h"
 #include "forms/replay.h"
 
@@ -88,8 +87,8 @@ TEST_F(ProgramTest, WithTenSourcesALeftPressChangesNothingAndOpensNothing) {
 TEST_F(ProgramTest, APressNeverPaintsAndTheNextTicksDrawTheRing) {
     QCoreApplication::processEvents();  // the window's first paint
     const QImage before = form->Picture1->grab().toImage();
-    // X = 935, Y = 455 twips: column round(16.58) = 17, row round(8.58) = 9.
-    Press(form->Picture1, QPointF(1 + 935 / 15.0, 1 + 455 / 15.0), Qt::LeftButton, Qt::LeftButton);
+    // Inner pixel (63, 31): X = 945, Y = 465 twips, column round(16.75) = 17, row round(8.75) = 9.
+    Press(form->Picture1, QPointF(1 + 63, 1 + 31), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(form->model().Sources(1).X, 17);
     EXPECT_EQ(form->model().Sources(1).Y, 9);
     EXPECT_EQ(form->Picture1->grab().toImage(), before);
@@ -136,7 +135,11 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
     // replay ticks at every step.
     replay::Replay replay;
     std::ostringstream trace;
-    QSignalSpy woke(form->Timer1, &AnimationTimer::Woke);
+    struct : forms::FormFollower {
+        void Woke(int skipped) override { this->skipped.push_back(skipped); }
+        std::vector<int> skipped;
+    } woke;
+    form->form().Follow(woke);
     const auto step = [&] {
         now += 100;
         if (form->Timer1->isActive()) Tick();
@@ -160,16 +163,16 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
     press(37, AtCorner(12, 14), Qt::LeftButton);
     ASSERT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->Timer1->interval(), 63);  // the rest of the period
-    ASSERT_EQ(woke.size(), 1);
-    EXPECT_EQ(woke.takeFirst().at(0).toInt(), 5);
+    EXPECT_EQ(woke.skipped, std::vector<int>{5});
     step();
     EXPECT_EQ(form->Timer1->interval(), 100);
     press(50, AtCorner(20, 3), Qt::LeftButton);  // awake: no second wake
     int ticks = 1;
     for (; form->Timer1->isActive(); ++ticks) step();
     EXPECT_EQ(ticks, 31);  // the second source, placed a tick later, ends a tick later
-    EXPECT_TRUE(woke.isEmpty());
+    EXPECT_EQ(woke.skipped, std::vector<int>{5});  // no second wake
     for (int i = 0; i < 3; ++i) step();
+    form->form().Unfollow(woke);
 }
 
 TEST_F(ProgramTest, CellsStayCrispAtHighPixelRatios) {
@@ -208,9 +211,9 @@ TEST_F(ProgramTest, EveryMenuItemIsReachedByItsAccessKey) {
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     };
     choose('h');
-    EXPECT_EQ(Visible<HelpViewer>().size(), 1u);
+    EXPECT_EQ(Visible<qt::HelpViewer>().size(), 1u);
     choose('a');
-    EXPECT_EQ(Visible<FrmVersion>().size(), 1u);
+    EXPECT_EQ(Visible<qt::AboutWindow>().size(), 1u);
     EXPECT_TRUE(ends.empty());
     choose('x');
     EXPECT_EQ(ends, std::vector<int>{0});
@@ -220,7 +223,7 @@ TEST_F(ProgramTest, HelpShowsTheDocumentBesideTheExecutable) {
     EXPECT_EQ(QString::fromStdString(form->model().AppDir), QCoreApplication::applicationDirPath() + "/");
     form->MnuHelp->trigger();
     form->MnuHelp->trigger();  // asked again, the same viewer shows it
-    const auto viewers = Visible<HelpViewer>();
+    const auto viewers = Visible<qt::HelpViewer>();
     ASSERT_EQ(viewers.size(), 1u);
     EXPECT_EQ(viewers[0]->documentTitle(), QStringLiteral("Movra ヘルプ"));
     EXPECT_TRUE(viewers[0]->toPlainText().contains(QStringLiteral("マウスの使い方")));
@@ -229,13 +232,13 @@ TEST_F(ProgramTest, HelpShowsTheDocumentBesideTheExecutable) {
 TEST_F(ProgramTest, TheHelpClosesWithEscapeOrCtrlWAndOtherKeysLeaveItOpen) {
     for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL, Qt::Key_W)}) {
         form->MnuHelp->trigger();
-        const auto viewers = Visible<HelpViewer>();
+        const auto viewers = Visible<qt::HelpViewer>();
         ASSERT_EQ(viewers.size(), 1u);
         QTest::keyClick(viewers[0], Qt::Key_W);
         QTest::keyClick(viewers[0], Qt::Key_End);
-        EXPECT_EQ(Visible<HelpViewer>().size(), 1u);
+        EXPECT_EQ(Visible<qt::HelpViewer>().size(), 1u);
         QTest::keyClick(viewers[0], key.key(), key.keyboardModifiers());
-        EXPECT_TRUE(Visible<HelpViewer>().empty()) << key.toCombined();
+        EXPECT_TRUE(Visible<qt::HelpViewer>().empty()) << key.toCombined();
     }
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(ends.empty());
@@ -245,7 +248,7 @@ TEST_F(ProgramTest, AMissingHelpFileIsTheViewersToReport) {
     QTemporaryDir empty;
     form->model().AppDir = (empty.path() + "/").toStdString();
     form->MnuHelp->trigger();
-    const auto viewers = Visible<HelpViewer>();
+    const auto viewers = Visible<qt::HelpViewer>();
     ASSERT_EQ(viewers.size(), 1u);
     const QString text = viewers[0]->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("開けません"))) << text.toStdString();

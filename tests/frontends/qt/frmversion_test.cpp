@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "resources/credits.h"
 #include "tests/frontends/qt/program_fixture.h"
 
 namespace movra {
@@ -15,16 +14,16 @@ namespace {
 
 class FrmVersionTest : public ProgramTest {
 protected:
-    FrmVersion* Open() {
+    qt::AboutWindow* Open() {
         form->MnuVersion->trigger();
-        const auto boxes = Visible<FrmVersion>();
+        const auto boxes = Visible<qt::AboutWindow>();
         return boxes.size() == 1 ? boxes[0] : nullptr;
     }
 
-    bool Gone(FrmVersion* box) {
-        QPointer<FrmVersion> watch(box);
+    bool Gone(qt::AboutWindow* box) {
+        QPointer<qt::AboutWindow> watch(box);
         ProcessDeletes();
-        return watch.isNull() && Visible<FrmVersion>().empty();
+        return watch.isNull() && Visible<qt::AboutWindow>().empty();
     }
 };
 
@@ -38,12 +37,12 @@ int Count(QWidget* widget, QColor colour) {
 }
 
 TEST_F(FrmVersionTest, OneBoxWhileOpenAndAFreshOneAfterClosing) {
-    FrmVersion* first = Open();
+    qt::AboutWindow* first = Open();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(Open(), first);
     QTest::mouseClick(first->Command1, Qt::LeftButton);
     EXPECT_TRUE(Gone(first));
-    FrmVersion* second = Open();
+    qt::AboutWindow* second = Open();
     ASSERT_NE(second, nullptr);
     second->close();  // the close box unloads it too
     EXPECT_TRUE(Gone(second));
@@ -53,7 +52,7 @@ TEST_F(FrmVersionTest, OneBoxWhileOpenAndAFreshOneAfterClosing) {
 
 TEST_F(FrmVersionTest, TheButtonHasTheFocusEscIsIgnoredEnterAndSpaceClose) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        FrmVersion* box = Open();
+        qt::AboutWindow* box = Open();
         ASSERT_NE(box, nullptr);
         ASSERT_EQ(box->focusWidget(), box->Command1);
         QTest::keyClick(box->Command1, Qt::Key_Escape);
@@ -66,13 +65,13 @@ TEST_F(FrmVersionTest, TheButtonHasTheFocusEscIsIgnoredEnterAndSpaceClose) {
 TEST_F(FrmVersionTest, EndClosesTheBoxWithTheMainWindow) {
     ASSERT_NE(Open(), nullptr);
     form->MnuEnd->trigger();
-    EXPECT_TRUE(Visible<FrmVersion>().empty());
+    EXPECT_TRUE(Visible<qt::AboutWindow>().empty());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(ends, std::vector<int>{0});
 }
 
 TEST_F(FrmVersionTest, TheWindowsFontNamesResolveToMinchoAndGothicFaces) {
-    FrmVersion* box = Open();
+    qt::AboutWindow* box = Open();
     ASSERT_NE(box, nullptr);
     for (QWidget* mincho : {static_cast<QWidget*>(box), static_cast<QWidget*>(box->Label1), static_cast<QWidget*>(box->Label3),
                             static_cast<QWidget*>(box->Label4), static_cast<QWidget*>(box->Label5)})
@@ -82,12 +81,12 @@ TEST_F(FrmVersionTest, TheWindowsFontNamesResolveToMinchoAndGothicFaces) {
 }
 
 TEST_F(FrmVersionTest, TheCreditsAreBuiltFromTheConfiguredTextsAndTheTitleIsBlue) {
-    FrmVersion* box = Open();
+    qt::AboutWindow* box = Open();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->Label2->text(), QStringLiteral("企画・製造：") + QString::fromUtf8(Maker) + QStringLiteral("　　設計：") +
-                                       QString::fromUtf8(Designer));
-    EXPECT_EQ(box->Label4->text(), QStringLiteral("[メール]\u3000 ") + QString::fromUtf8(ContactEmail));
-    EXPECT_EQ(box->Label5->text(), QStringLiteral("[掲示板]\u3000") + QString::fromUtf8(ContactBoard));
+    EXPECT_EQ(box->Label2->text(), QStringLiteral("企画・製造：") + QString::fromUtf8(MOVRA_MAKER) + QStringLiteral("　　設計：") +
+                                       QString::fromUtf8(MOVRA_DESIGNER));
+    EXPECT_EQ(box->Label4->text(), QStringLiteral("[メール]\u3000 ") + QString::fromUtf8(MOVRA_EMAIL));
+    EXPECT_EQ(box->Label5->text(), QStringLiteral("[掲示板]\u3000") + QString::fromUtf8(MOVRA_BOARD));
     // The strokes of the painted texts reach their full colour.
     EXPECT_GT(Count(box->Label1, QColor(128, 128, 255)), 50);
     EXPECT_GT(Count(box->Label2, Qt::black), 50);
@@ -96,7 +95,7 @@ TEST_F(FrmVersionTest, TheCreditsAreBuiltFromTheConfiguredTextsAndTheTitleIsBlue
 }
 
 TEST_F(FrmVersionTest, TheLayoutInLogicalPixelsWithNothingClipped) {
-    FrmVersion* box = Open();
+    qt::AboutWindow* box = Open();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->size(), QSize(331, 207));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
@@ -126,7 +125,7 @@ TEST_F(FrmVersionTest, TheLayoutInLogicalPixelsWithNothingClipped) {
 
 TEST_F(FrmVersionTest, ClosingTheMainWindowEndsTheProgramOnceTheBoxIsClosedNotTheHelp) {
     form->MnuHelp->trigger();
-    FrmVersion* box = Open();
+    qt::AboutWindow* box = Open();
     ASSERT_NE(box, nullptr);
     bool stillRunning = false;
     QTimer::singleShot(0, form.get(), &QWidget::close);

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     // tests' environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    movra::SetUpApplication();
+    movra::qt::SetUpApplication();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

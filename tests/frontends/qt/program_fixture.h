@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
-#include "frontends/qt/frmmovra.h"
-#include "frontends/qt/runtime.h"
+#include "frontends/qt/main_window.h"
+#include "frontends/qt/qt_runtime.h"
 
 namespace movra {
 
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<FrmMovra>(runtime);
+        form = std::make_unique<qt::MainWindow>(runtime);
         form->show();
     }
 
@@ -47,9 +47,9 @@ protected:
     std::vector<std::pair<QString, QString>> reports;  // title, text
     std::vector<int> ends;                              // exit statuses
     qint64 now = 0;                                     // the runtime's clock, milliseconds
-    Runtime runtime{[this](const QString& title, const QString& text) { reports.emplace_back(title, text); },
+    qt::Runtime runtime{[this](const QString& title, const QString& text) { reports.emplace_back(title, text); },
                     [this](int status) { ends.push_back(status); }, [this] { return now; }};
-    std::unique_ptr<FrmMovra> form;
+    std::unique_ptr<qt::MainWindow> form;
 };
 
 }  // namespace movra

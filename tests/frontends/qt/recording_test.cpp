@@ -6,9 +6,9 @@
 #include <sstream>
 #include <tuple>
 
-#include "frontends/qt/player.h"
 #include "tests/frontends/qt/program_fixture.h"
-#include "frontends/qt/recorder.h"
+#include "forms/player.h"
+#include "frontends/qt/recording_file.h"
 #include "forms/replay.h"
 #include "core/script/script.h"
 
@@ -50,7 +50,7 @@ protected:
         ProgramTest::SetUp();
         auto file = std::make_unique<QFile>(path);
         ASSERT_TRUE(file->open(QIODevice::Append));
-        recorder = std::make_unique<Recorder>(*form, std::move(file));
+        recorder = std::make_unique<qt::RecordingFile>(form->form(), std::move(file));
     }
 
     void TearDown() override {
@@ -87,8 +87,8 @@ protected:
 
     QTemporaryDir dir;
     const QString path = dir.filePath("session.txt");
-    std::unique_ptr<Recorder> recorder;
-    std::unique_ptr<Player> player;
+    std::unique_ptr<qt::RecordingFile> recorder;
+    std::unique_ptr<forms::Player> player;
     std::vector<QImage> frames;  // the window's pond after each step
 };
 
@@ -122,7 +122,7 @@ TEST_F(RecordingTest, PlayedPressesLandOnTheirTicksAcrossARestAndLivePressesAreR
         "press 600 600\n"
         "tick 50\n"  // the first rings are gone by tick 36: the pond rests until the next press
         "press 1200 900 4\ntick 3\npress 450 1350 2\ntick 2\npress 1500.5 300.25 3\ntick 6\n");
-    player = std::make_unique<Player>(*form, script::ReadScript(played));
+    player = std::make_unique<forms::Player>(form->form(), script::ReadScript(played));
     Step(5);
     Press(40, {41, 61}, Qt::LeftButton, Qt::LeftButton);
     Step(90);  // the last played press has rung out: the timer sleeps again

@@ -1,4 +1,4 @@
-// The about box: the program's name and version, credits and contact details.
+// FrmVersion's window in Qt: the about box, placed and painted from its design.
 #pragma once
 
 #include <QWidget>
@@ -7,14 +7,14 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-namespace movra {
+namespace movra::qt {
 
 // Modeless and without an owner; it deletes itself when closed.
-class FrmVersion : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    FrmVersion();
+    AboutWindow();
 
     // The controls, named as in the window's design.
     QLabel* const Image1;
@@ -27,4 +27,4 @@ public:
     QPushButton* const Command1;
 };
 
-}  // namespace movra
+}  // namespace movra::qt

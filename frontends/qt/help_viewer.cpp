@@ -1,10 +1,10 @@
 // The help viewer: reads the document, shows it, and closes like a document window.
-#include "frontends/qt/helpviewer.h"
+#include "frontends/qt/help_viewer.h"
 
 #include <QFile>
 #include <QKeyEvent>
 
-namespace movra {
+namespace movra::qt {
 
 HelpViewer::HelpViewer() {
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -33,4 +33,4 @@ void HelpViewer::keyPressEvent(QKeyEvent* event) {
         QTextBrowser::keyPressEvent(event);
 }
 
-}  // namespace movra
+}  // namespace movra::qt

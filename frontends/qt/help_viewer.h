@@ -3,7 +3,7 @@
 
 #include <QTextBrowser>
 
-namespace movra {
+namespace movra::qt {
 
 // Stands in for the system help viewer. It belongs to the platform, not to
 // the program, so it never keeps the program running on its own.
@@ -21,4 +21,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-}  // namespace movra
+}  // namespace movra::qt

@@ -1,9 +1,12 @@
-#include "frontends/qt/picturebox.h"
+#include "frontends/qt/pond_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
-namespace movra {
+#include "core/model/press.h"
+
+namespace movra::qt {
 namespace {
 
 constexpr int BorderWidth = 1;
@@ -19,7 +22,7 @@ int ButtonCode(Qt::MouseButtons buttons) {
 
 }  // namespace
 
-PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
+PondWidget::PondWidget(const QRect& geometry, QWidget* parent)
     : QWidget(parent),
       surface_(InnerSize(geometry).width(), InnerSize(geometry).height(), 1.0,
                parent->palette().color(QPalette::Button).rgb() & 0xffffffu),
@@ -32,13 +35,13 @@ PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
     setGeometry(geometry);
 }
 
-void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+void PondWidget::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
     // A tick of busy rings paints hundreds of boxes: the surface keeps the
     // bounds of them all, and the screen sees them at the next refresh.
     surface_.FillBox(x1, y1, x2, y2, colour);
 }
 
-void PictureBox::Refresh() {
+void PondWidget::Refresh() {
     const ImageSurface::Rect painted = surface_.TakePainted();
     if (painted.empty()) return;
     // Painted and sent at once rather than queued for a later pass of the
@@ -48,7 +51,7 @@ void PictureBox::Refresh() {
                 .translated(contentsRect().topLeft()));
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PondWidget::paintEvent(QPaintEvent* event) {
     // Everything is drawn under the dirty region's clip rather than cut into
     // pieces, so that at fractional device pixel ratios every update samples
     // the image the same way and cell edges never shift. Without smooth
@@ -59,15 +62,17 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawImage(contentsRect(), image_);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
+void PondWidget::mousePressEvent(QMouseEvent* event) {
     // Only the three main buttons count, and only on the inner area: the
     // border is not part of the picture.
-    const int code = ButtonCode(event->buttons());
-    const QPointF inner = event->position() - contentsRect().topLeft();
-    const bool inside = inner.x() >= 0 && inner.x() < contentsRect().width() && inner.y() >= 0 &&
-                        inner.y() < contentsRect().height();
-    if (!inside || !(event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton))) return;
-    emit MouseDown(code, float(inner.x() * TwipsPerPixel), float(inner.y() * TwipsPerPixel));
+    if (!(event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) || !press_) return;
+    // Qt hands positions in logical pixels, the device's divided by the
+    // ratio: multiplied back, a whole device pixel may come out a hair short.
+    const double ratio = devicePixelRatioF();
+    const QPointF device = (event->position() - contentsRect().topLeft()) * ratio;
+    const std::optional<TwipsPoint> at =
+        PressPoint(int(std::floor(device.x() + 1e-3)), int(std::floor(device.y() + 1e-3)), ratio);
+    if (at) press_(ButtonCode(event->buttons()), at->x, at->y);
 }
 
-}  // namespace movra
+}  // namespace movra::qt

@@ -1,12 +1,11 @@
-#include "frontends/qt/runtime.h"
+#include "frontends/qt/qt_runtime.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <chrono>
-#include <cstdlib>
 
-namespace movra {
+namespace movra::qt {
 
 Runtime::Runtime()
     : Runtime([](const QString& title, const QString& text) { QMessageBox::critical(nullptr, title, text); },
@@ -18,7 +17,6 @@ Runtime::Runtime(Reporter report, Ender end, Clock clock)
 Runtime::~Runtime() = default;
 
 void Runtime::End(int status) {
-    ended_ = true;
     // Hidden, not closed: closing the last window would ask the application
     // to quit a second time, with status 0.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
@@ -32,19 +30,15 @@ Runtime::Clock Runtime::SteadyClock() {
     };
 }
 
-QString Runtime::AppPath() const { return QCoreApplication::applicationDirPath(); }
+std::string Runtime::AppPath() { return QCoreApplication::applicationDirPath().toStdString(); }
 
-void Runtime::ShowHelp(const QString& path) {
-    if (!help_) help_ = std::make_unique<HelpViewer>();
-    help_->Open(path);
+void Runtime::OpenHelp(const std::string& path) {
+    if (!help_) help_ = std::make_unique<qt::HelpViewer>();
+    help_->Open(QString::fromStdString(path));
 }
 
-void Runtime::Fail(const RuntimeError& error) {
-    // Stop every handler first: the message box runs its own event loop, in
-    // which the timer would otherwise keep raising the same error.
-    ended_ = true;
+void Runtime::ReportError(const RuntimeError& error) {
     report_(QCoreApplication::applicationName(), QString::fromStdString(error.Report()));
-    End(EXIT_FAILURE);
 }
 
-}  // namespace movra
+}  // namespace movra::qt
