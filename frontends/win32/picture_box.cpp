@@ -18,7 +18,8 @@ unsigned ToRgb(COLORREF colour) {
 }
 
 int ButtonCode(WPARAM keys) {
-    return (keys & MK_LBUTTON ? 1 : 0) + (keys & MK_RBUTTON ? 2 : 0) + (keys & MK_MBUTTON ? 4 : 0);
+    return (keys & MK_LBUTTON ? LeftButton : 0) + (keys & MK_RBUTTON ? RightButton : 0) +
+           (keys & MK_MBUTTON ? MiddleButton : 0);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ class RecordAndPlayTest(unittest.TestCase):
                     self.end(program, at)
                     with open(path, "rb") as file:
                         recording = file.read()
-                twips = [[str(x * 1440 // dpi).encode(), str(y * 1440 // dpi).encode(), b"1"] for x, y in points]
+                twips = [(str(x * 1440 // dpi).encode(), str(y * 1440 // dpi).encode(), b"1") for x, y in points]
                 self.assertEqual([press[1:] for press in presses(recording)[:-1]], twips, dpi)
                 frames = replay_frames(recording.decode(), 1, 4, 29, 29)
                 for cells in shown:
