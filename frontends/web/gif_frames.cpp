@@ -3,6 +3,7 @@
 namespace movra::web {
 
 GifFrames::GifFrames(const std::vector<script::Command>& recording, double scale) : replay_(scale) {
+    // A tick command of n ticks becomes n commands of one: a frame each.
     for (script::Command command : recording) {
         const long ticks = command.kind == script::Command::Tick ? command.ticks : 1;
         command.ticks = 1;

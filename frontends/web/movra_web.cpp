@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/model/press.h"
 #include "core/render/rgb.h"
@@ -15,8 +16,8 @@ namespace {
 
 std::optional<movra::web::WebProgram> program;
 
-long TickCount(const std::vector<movra::script::Command>& script) {
-    long ticks = 0;
+long long ScriptTicks(const std::vector<movra::script::Command>& script) {
+    long long ticks = 0;  // may pass 2^31 where long has 32 bits
     for (const movra::script::Command& command : script)
         if (command.kind == movra::script::Command::Tick) ticks += command.ticks;
     return ticks;
@@ -74,7 +75,7 @@ EMSCRIPTEN_KEEPALIVE int movra_shown_colour(int col, int row) {
 // from movra_gif_frame, until nullptr; then movra_gif_close.
 EMSCRIPTEN_KEEPALIVE movra::web::GifFrames* movra_gif_open(double scale, int maxFrames) {
     const auto script = movra::script::ReadScript(program->Recording());
-    if (TickCount(script) > maxFrames) return nullptr;
+    if (ScriptTicks(script) > maxFrames) return nullptr;
     return new movra::web::GifFrames(script, scale);
 }
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* movra_gif_frame(movra::web::GifFrames* gif) { return gif->Next(); }

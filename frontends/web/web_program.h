@@ -45,7 +45,10 @@ private:
         void Ticked() override { ++ticks; }
         void Woke(int skipped) override { ticks += skipped; }
         // The end stops the count with the clock.
-        void Closing() override { ticks = Count(), closed = true; }
+        void Closing() override {
+            ticks = Count();
+            closed = true;
+        }
         long Count() const;
         forms::FrmMovra& form;
         long ticks = 0;
