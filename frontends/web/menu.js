@@ -1,8 +1,10 @@
 // The popup menu and the panels its commands open: the help and the about box.
 import {keepInside, viewHeight, viewWidth} from './layout.js';
 
-// onEnd(): the end command was chosen.
-export function createMenu({onEnd}) {
+// The items in the form's order: onChoose(index) is told which was chosen.
+const ITEMS = ['help', 'version', 'end'];
+
+export function createMenu({onChoose}) {
   const menu = document.getElementById('menu');
   const about = document.getElementById('about');
   const help = document.getElementById('help');
@@ -44,9 +46,7 @@ export function createMenu({onEnd}) {
 
   function choose(command) {
     close();
-    if (command === 'help') showHelp();
-    else if (command === 'version') showAbout();
-    else if (command === 'end') onEnd();
+    onChoose(ITEMS.indexOf(command));
   }
 
   function showHelp() {
@@ -82,6 +82,8 @@ export function createMenu({onEnd}) {
 
   return {
     open,
+    showHelp,
+    showAbout,
     // Everything closes at the end.
     hideAll() {
       for (const element of [menu, about, help]) element.hidden = true;

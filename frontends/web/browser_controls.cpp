@@ -1,0 +1,54 @@
+#include "frontends/web/browser_controls.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+
+#include "core/model/press.h"
+#include "core/render/image_surface.h"
+
+// The page's functions, handed to createMovra as properties of the module.
+EM_JS(void, page_fill_rect, (int left, int top, int width, int height, int colour),
+      { Module.fillRect(left, top, width, height, colour); });
+EM_JS(void, page_set_timer, (int intervalMs), { Module.setTimer(intervalMs); });
+EM_JS(void, page_kill_timer, (), { Module.killTimer(); });
+EM_JS(void, page_popup, (float x, float y), { Module.popup(x, y); });
+EM_JS(void, page_open_help, (), { Module.openHelp(); });
+EM_JS(void, page_show_version, (), { Module.showVersion(); });
+EM_JS(void, page_show_error, (const char* text), { Module.showError(UTF8ToString(text)); });
+EM_JS(void, page_end, (), { Module.end(); });
+// The clock the page's timer keeps, which a test may stand still.
+EM_JS(double, page_now, (), { return performance.now(); });
+
+namespace movra::web {
+
+int CanvasBox::ToDevice(float twips) const { return int(std::lround(twips / TwipsPerPixel * density_)); }
+
+void CanvasBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    // Each corner rounded on its own: neighbouring cells meet without a gap
+    // or an overlap, and stay sharp at any density.
+    const int left = ToDevice(x1), top = ToDevice(y1);
+    page_fill_rect(left, top, ToDevice(x2) - left, ToDevice(y2) - top, int(colour));
+}
+
+// The grey reads the same as 0xRRGGBB and as a colour value.
+void CanvasBox::Clear() { FillBox(0, 0, PondWidthTwips, PondHeightTwips, DefaultControlColour); }
+
+void PageTimer::Set(int intervalMs) { page_set_timer(intervalMs); }
+
+void PageTimer::Kill() { page_kill_timer(); }
+
+void PageControls::Popup(float x, float y) { page_popup(x, y); }
+
+// The site serves Movra.hlp as help.html, which the browser shows as a page.
+void PageControls::OpenHelp(const std::string&) { page_open_help(); }
+
+void PageControls::ShowVersion() { page_show_version(); }
+
+std::int64_t PageControls::NowMs() { return std::int64_t(page_now()); }
+
+void PageControls::ReportError(const RuntimeError& error) { page_show_error(error.Report().c_str()); }
+
+void PageControls::End(int) { page_end(); }
+
+}  // namespace movra::web
