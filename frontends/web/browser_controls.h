@@ -46,6 +46,9 @@ public:
     char PathSeparator() override { return '/'; }
     void ReportError(const RuntimeError& error) override;
     void End(int status) override;
+
+private:
+    bool versionPlaced_ = false;
 };
 
 }  // namespace movra::web

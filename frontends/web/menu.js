@@ -64,12 +64,23 @@ export function createMenu({onChoose}) {
     document.getElementById('about-ok').focus();
   }
 
+  // One control of the about box where its design puts it: CSS px, and a
+  // font of its own where fontPx is not 0 (colour: blue * 65536 + green * 256 + red).
+  function place(id, left, top, width, height, fontPx, bold, gothic, colour) {
+    const style = document.getElementById(id).style;
+    Object.assign(style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
+    if (!fontPx) return;
+    style.font = `${bold ? 'bold ' : ''}${fontPx}px var(--${gothic ? 'gothic' : 'mincho'})`;
+    style.color = `rgb(${colour & 255}, ${(colour >> 8) & 255}, ${(colour >> 16) & 255})`;
+    document.getElementById(id).dataset.fontSize = fontPx;
+  }
+
   // The fonts here may run wider than those the labels were sized for: a
   // label's text is made smaller until it fits, rather than cut off.
   function fitLabels() {
     for (const label of about.querySelectorAll('.label')) {
-      label.style.fontSize = '';
-      let size = parseFloat(getComputedStyle(label).fontSize);
+      let size = Number(label.dataset.fontSize);
+      label.style.fontSize = `${size}px`;
       while (label.scrollWidth > label.clientWidth && size > 6) label.style.fontSize = `${size -= 0.5}px`;
     }
   }
@@ -84,6 +95,7 @@ export function createMenu({onChoose}) {
     open,
     showHelp,
     showAbout,
+    place,
     // Everything closes at the end.
     hideAll() {
       for (const element of [menu, about, help]) element.hidden = true;

@@ -36,6 +36,7 @@ createMovra({
   popup: (x, y) => menu.open(...pond.clientPoint(x, y)),
   openHelp: menu.showHelp,
   showVersion: menu.showAbout,
+  place: menu.place,
   showError,
   end,
 }).then((module) => {

@@ -47,7 +47,7 @@ performance.now = () => now;
 // rectangles filled, as box lines in twips, and 'popup'; a rectangle over
 // the whole canvas is 'blank'.
 async function Fresh(density = 1) {
-  const page = {density, lines: [], ticks: 0, timer: null, error: null, ended: false, helps: 0, versions: 0};
+  const page = {density, lines: [], ticks: 0, timer: null, error: null, ended: false, helps: 0, versions: 0, placed: {}};
   const twips = (device) => (device * 15) / page.density;
   const core = await createMovra({
     fillRect(left, top, width, height, colour) {
@@ -59,6 +59,7 @@ async function Fresh(density = 1) {
     popup() { page.lines.push('popup'); },
     openHelp() { ++page.helps; },
     showVersion() { ++page.versions; },
+    place(id, ...at) { page.placed[id] = at; },
     showError(text) { page.error = text; },
     end() { page.ended = true; },
   });
@@ -214,6 +215,10 @@ test('the C interface', async (t) => {
     core._movra_menu(0);
     core._movra_menu(1);
     assert.deepEqual([page.helps, page.versions, page.ended], [1, 1, false]);
+    // The about box laid out from its design: twips / 15 px, points * 4 / 3 px, blue RGB(128, 128, 255).
+    assert.deepEqual(page.placed.label1, [96, 22, 211, 41, 35, 1, 0, 0xff8080]);
+    assert.deepEqual(page.placed['about-ok'], [224, 178, 91, 23, 12, 0, 1, 0]);
+    assert.deepEqual(page.placed.line1, [10, 170, 314, 2, 0, 0, 0, 0]);
     assert.ok(page.timer);
     core._movra_menu(2);
     assert.deepEqual([page.ended, page.timer, page.error], [true, null, null]);
