@@ -12,7 +12,7 @@ namespace movra::forms {
 // once the ticks before it have come, by the road of a real press: so a
 // recorder records it too. Live presses go on alongside; after the last
 // press the player does nothing.
-class Player : public FormFollower {
+class Player final : public FormFollower {
 public:
     // Presses before the recording's first tick land at once.
     Player(FrmMovra& form, const std::vector<script::Command>& recording);

@@ -1,6 +1,7 @@
 #include "core/model/press.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace movra {
 
@@ -9,8 +10,10 @@ Int16 PressCell(float twips) {
 }
 
 std::optional<TwipsPoint> PressPoint(int deviceX, int deviceY, double density) {
+    // A density no screen has would map the pixel off the pond's cells.
+    if (!std::isfinite(density) || density <= 0 || deviceX < 0 || deviceY < 0) return std::nullopt;
     const TwipsPoint point{float(deviceX * 15.0 / density), float(deviceY * 15.0 / density)};
-    if (deviceX < 0 || deviceY < 0 || point.x >= PondWidthTwips || point.y >= PondHeightTwips) return std::nullopt;
+    if (point.x >= PondWidthTwips || point.y >= PondHeightTwips) return std::nullopt;
     return point;
 }
 

@@ -1,8 +1,10 @@
 // The popup menu and the panels its commands open: the help and the about box.
 import {keepInside, viewHeight, viewWidth} from './layout.js';
 
-// onEnd(): the end command was chosen.
-export function createMenu({onEnd}) {
+// The items in the form's order: onChoose(index) is told which was chosen.
+const ITEMS = ['help', 'version', 'end'];
+
+export function createMenu({onChoose}) {
   const menu = document.getElementById('menu');
   const about = document.getElementById('about');
   const help = document.getElementById('help');
@@ -44,9 +46,7 @@ export function createMenu({onEnd}) {
 
   function choose(command) {
     close();
-    if (command === 'help') showHelp();
-    else if (command === 'version') showAbout();
-    else if (command === 'end') onEnd();
+    onChoose(ITEMS.indexOf(command));
   }
 
   function showHelp() {
@@ -64,12 +64,23 @@ export function createMenu({onEnd}) {
     document.getElementById('about-ok').focus();
   }
 
+  // One control of the about box where its design puts it: CSS px, and a
+  // font of its own where fontPx is not 0 (colour: blue * 65536 + green * 256 + red).
+  function place(id, left, top, width, height, fontPx, bold, gothic, colour) {
+    const style = document.getElementById(id).style;
+    Object.assign(style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
+    if (!fontPx) return;
+    style.font = `${bold ? 'bold ' : ''}${fontPx}px var(--${gothic ? 'gothic' : 'mincho'})`;
+    style.color = `rgb(${colour & 255}, ${(colour >> 8) & 255}, ${(colour >> 16) & 255})`;
+    document.getElementById(id).dataset.fontSize = fontPx;
+  }
+
   // The fonts here may run wider than those the labels were sized for: a
   // label's text is made smaller until it fits, rather than cut off.
   function fitLabels() {
     for (const label of about.querySelectorAll('.label')) {
-      label.style.fontSize = '';
-      let size = parseFloat(getComputedStyle(label).fontSize);
+      let size = Number(label.dataset.fontSize);
+      label.style.fontSize = `${size}px`;
       while (label.scrollWidth > label.clientWidth && size > 6) label.style.fontSize = `${size -= 0.5}px`;
     }
   }
@@ -82,6 +93,9 @@ export function createMenu({onEnd}) {
 
   return {
     open,
+    showHelp,
+    showAbout,
+    place,
     // Everything closes at the end.
     hideAll() {
       for (const element of [menu, about, help]) element.hidden = true;

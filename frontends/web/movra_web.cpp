@@ -1,96 +1,84 @@
-// The C interface the web page calls: the program's own model, press mapping
-// and drawing pass, with the boxes of each tick kept for the page to paint.
+// The C interface the page calls: its events, handed to the one program, and
+// the session's recording, playing and GIF.
 #include <emscripten/emscripten.h>
 
-#include <cstdint>
-#include <string>
+#include <cstring>
+#include <optional>
+#include <string_view>
 #include <vector>
 
-#include "core/model/build_tables.h"
-#include "core/render/draw_pass.h"
-#include "core/model/model.h"
 #include "core/model/press.h"
-#include "core/render/recording_surface.h"
 #include "core/render/rgb.h"
-#include "core/model/runtime_error.h"
-#include "core/model/tick_update.h"
+#include "frontends/web/gif_frames.h"
+#include "frontends/web/web_program.h"
 
 namespace {
 
-movra::Model model;
-movra::RecordingSurface painted;  // the boxes of the last tick
-std::vector<std::int32_t> boxes;  // the same, five integers each, for the page
-std::string error_message;        // the last run-time error's text, UTF-8
+std::optional<movra::web::WebProgram> program;
 
-// A run-time error ends the program, as on the desktop; the page shows the
-// message, so it is kept rather than lost in an abort.
-int Report(const movra::RuntimeError& error) {
-    error_message = error.what();
-    return -error.number();
+long long ScriptTicks(const std::vector<movra::script::Command>& script) {
+    long long ticks = 0;  // may pass 2^31 where long has 32 bits
+    for (const movra::script::Command& command : script)
+        if (command.kind == movra::script::Command::Tick) ticks += command.ticks;
+    return ticks;
 }
 
 }  // namespace
 
 extern "C" {
 
-// Starts from the calm pond: ResetModel then BuildTables, as the window's load
-// does. The slots and shown levels are zeroed too, so that a second reset gives
-// the state of a fresh start. Returns 0, or minus the run-time error's number.
-EMSCRIPTEN_KEEPALIVE int movra_reset() {
+// Loads the form on a canvas of density device pixels per logical pixel.
+EMSCRIPTEN_KEEPALIVE void movra_start(double density) { program.emplace(density); }
+
+// A beat of the timer the form set.
+EMSCRIPTEN_KEEPALIVE void movra_timer() { program->form().Timer1_Event(); }
+
+// A press on the device pixel (x, y) from the pond's inner top-left corner;
+// button: 1 left, 2 right, 4 middle, summed.
+EMSCRIPTEN_KEEPALIVE void movra_press(int button, int x, int y, double density) {
+    if (const auto point = movra::PressPoint(x, y, density)) program->form().Picture1_Event(button, point->x, point->y);
+}
+
+// A menu item chosen: 0 help, 1 version, 2 end.
+EMSCRIPTEN_KEEPALIVE void movra_menu(int item) { program->form().Menu_Event(movra::forms::MenuItem(item)); }
+
+// The canvas was sized afresh for this density: blank, to be painted again.
+EMSCRIPTEN_KEEPALIVE void movra_resize(double density) { program->Resize(density); }
+
+// The session so far, UTF-8, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* movra_recording() { return program->Recording().c_str(); }
+
+// Plays a script (size bytes of UTF-8) on a fresh program, once Movra has
+// not ended. Returns nullptr, or the reader's reason ("line N: ...") for a
+// bad script, which changes nothing: the caller frees it.
+EMSCRIPTEN_KEEPALIVE char* movra_play(const char* source, int size) {
+    std::vector<movra::script::Command> script;
     try {
-        model.Sources = {};
-        model.ShownGrid = {};
-        movra::ResetModel(model);
-        movra::BuildTables(model);
-        boxes.clear();
-        return 0;
-    } catch (const movra::RuntimeError& error) {
-        return Report(error);
+        script = movra::script::ReadScript(std::string_view(source, std::size_t(size)));
+    } catch (const movra::script::ScriptError& error) {
+        return strdup(error.what());
     }
+    if (!program->form().Ended()) program.emplace(program->density(), &script);
+    return nullptr;
 }
 
-// A press at (x, y) twips from the pond's inner top-left corner with a button
-// code (1 left, 2 right, 4 middle, summed). Returns 1 when the press opens the
-// popup menu instead of placing a source, else 0.
-EMSCRIPTEN_KEEPALIVE int movra_press(float x, float y, int button) {
-    return movra::PressPond(model, movra::Int16(button), x, y) ? 1 : 0;
-}
-
-// One timer tick: TickUpdate, then DrawPass. Returns the number of boxes it
-// painted, or minus the run-time error's number.
-EMSCRIPTEN_KEEPALIVE int movra_tick() {
-    painted.boxes.clear();
-    boxes.clear();
-    try {
-        movra::TickUpdate(model);
-        movra::DrawPass(model, painted);
-    } catch (const movra::RuntimeError& error) {
-        return Report(error);
-    }
-    for (const movra::Box& box : painted.boxes) {
-        // Corners are whole multiples of a cell in twips, so nothing is lost.
-        boxes.insert(boxes.end(), {std::int32_t(box.x1), std::int32_t(box.y1), std::int32_t(box.x2),
-                                   std::int32_t(box.y2), std::int32_t(box.colour)});
-    }
-    return int(painted.boxes.size());
-}
-
-// 1 when the pond is at rest: a tick would paint nothing until the next press,
-// so the page can stop its timer.
-EMSCRIPTEN_KEEPALIVE int movra_at_rest() { return movra::AtRest(model) ? 1 : 0; }
-
-// The boxes of the last tick in paint order: x1, y1, x2, y2 (twips) and colour
-// (blue * 65536 + green * 256 + red) for each.
-EMSCRIPTEN_KEEPALIVE const std::int32_t* movra_boxes() { return boxes.data(); }
-
-// The colour now shown in drawn cell (col, row), 1..29, so that the page can
-// repaint the whole pond when its canvas has to be sized afresh.
+// For tests and the curious: how far the pond has run, and the colour drawn
+// cell (col, row), 1..29, shows; -1 off the drawn cells.
+EMSCRIPTEN_KEEPALIVE long movra_ticks() { return program->Ticks(); }
 EMSCRIPTEN_KEEPALIVE int movra_shown_colour(int col, int row) {
     if (col < 1 || col > movra::DrawnSize || row < 1 || row > movra::DrawnSize) return -1;
-    return int(movra::RGB(0, 0, model.ShownGrid(col, row)));
+    return int(movra::RGB(0, 0, program->form().model().ShownGrid(col, row)));
 }
 
-// The text of the last run-time error.
-EMSCRIPTEN_KEEPALIVE const char* movra_error_message() { return error_message.c_str(); }
+// The GIF of the session so far at scale device pixels per logical pixel,
+// or nullptr when it has more than maxFrames ticks: its frames one by one
+// from movra_gif_frame, until nullptr; then movra_gif_close.
+EMSCRIPTEN_KEEPALIVE movra::web::GifFrames* movra_gif_open(double scale, int maxFrames) {
+    const auto script = movra::script::ReadScript(program->Recording());
+    if (ScriptTicks(script) > maxFrames) return nullptr;
+    return new movra::web::GifFrames(script, scale);
+}
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* movra_gif_frame(movra::web::GifFrames* gif) { return gif->Next(); }
+EMSCRIPTEN_KEEPALIVE void movra_gif_close(movra::web::GifFrames* gif) { delete gif; }
 
 }  // extern "C"

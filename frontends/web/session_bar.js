@@ -1,9 +1,8 @@
 // The session's commands on the page, outside the program's window: save,
 // copy or share a link, open a script (or drop one), make a GIF; and the
 // line that says how it went.
-import {makeGif} from './gif.js';
 import {MAX_SCRIPT_BYTES, decodeLink, encodeLink, isPlayLink} from './link.js';
-import {ScriptError} from './script.js';
+import {ScriptError} from './session.js';
 
 const MAX_FRAGMENT = 8000;  // characters; longer links are cut by some programs
 const GIF_SCALE = 2;        // device pixels per pixel of the pond
@@ -92,7 +91,7 @@ export function createSessionBar(session) {
   async function gif() {
     say('GIFを作っています…');
     try {
-      download(await makeGif(session.text(), GIF_SCALE), 'movra-session.gif');
+      download(await session.gif(GIF_SCALE), 'movra-session.gif');
       say('GIFを保存しました。');
     } catch (error) {
       say(`GIFを作れません：${error.message}`);

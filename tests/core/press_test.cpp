@@ -55,6 +55,8 @@ TEST(PressPoint, OnlyTheInnerAreaIsPressedAndItsLastPixelsAreTheLastCell) {
         EXPECT_FALSE(PressPoint(0, height, density)) << density;
         EXPECT_FALSE(PressPoint(-1, 0, density)) << density;
     }
+    // Nor can a density that no screen has take a press off the cells.
+    for (const double density : {0.0, -1.0, std::nan("")}) EXPECT_FALSE(PressPoint(4, 4, density)) << density;
 }
 
 TEST(PressPond, RightButtonAloneOpensTheMenuAndPlacesNothing) {

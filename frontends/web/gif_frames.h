@@ -1,0 +1,33 @@
+// The frames of a recording's GIF: the form run headless, one frame a tick,
+// the very pixels movra-replay --gif writes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+#include "core/script/script.h"
+#include "forms/replay.h"
+
+namespace movra::web {
+
+// Made one at a time, so that the page can let its own events in between.
+class GifFrames {
+public:
+    // scale: device pixels per logical pixel of the frames.
+    GifFrames(const std::vector<script::Command>& recording, double scale);
+
+    // The next frame's pixels, 0xAARRGGBB row by row, or nullptr after the
+    // last. No run-time error comes: the page's form ran these presses first,
+    // and would have ended.
+    const std::uint32_t* Next();
+
+private:
+    std::vector<script::Command> steps_;  // presses, and ticks one by one
+    std::size_t next_ = 0;
+    std::ostream noTrace_{nullptr};  // the trace goes nowhere
+    replay::Replay replay_;
+};
+
+}  // namespace movra::web
