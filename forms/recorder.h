@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/session/recorder_rules.h"
+#include "core/session/recording.h"
 #include "forms/frm_movra.h"
 
 namespace movra::forms {
@@ -23,11 +23,11 @@ protected:
 };
 
 // Follows the form's events, which know nothing of it: every press that
-// reaches the pond's handler, and the ticks between them, counted by the
-// shared recorder rules. The sink gets whole lines only, at each Flush (a
+// reaches the pond's handler, and the ticks between them, those the sleeping
+// timer skips included. The sink gets whole lines only, at each Flush (a
 // toolkit calls it once a second) and when the form is unloaded or the
 // recorder goes, so that a killed program loses at most its last second and
-// leaves a valid script.
+// leaves a valid script. A failed write is told once, and the recording stops.
 class Recorder : public FormFollower {
 public:
     // sink: emptied already; the header goes in at once. fileName: as the
@@ -38,19 +38,25 @@ public:
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
 
-    void Ticked() override { rules_.Ticked(); }
-    void Woke(int skipped) override { rules_.Woke(skipped); }
-    void Pressed(int button, float x, float y) override { rules_.Pressed(button, x, y); }
+    void Ticked() override { recording_.Ticked(); }
+    void Woke(int skipped) override { recording_.Woke(skipped); }
+    // After the pond's handler, and so after any ticks its wake-up counts.
+    void Pressed(int button, float x, float y) override;
     void Closing() override { Finish(); }
 
     // Nothing once the form is unloaded: the recording is complete.
     void Flush();
 
 private:
+    // While the timer sleeps: the ticks it has skipped so far.
+    void CountRest();
     void Finish();
 
     FrmMovra& form_;
-    session::RecorderRules rules_;
+    RecordSink& sink_;
+    std::string fileName_;
+    session::Recording recording_;
+    bool failed_ = false;  // a write failed and has been told
     bool finished_ = false;
 };
 

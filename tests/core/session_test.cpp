@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "core/session/playback.h"
-#include "core/session/recorder_rules.h"
 #include "core/session/recording.h"
 #include "core/session/tick_grid.h"
 
@@ -41,32 +40,6 @@ TEST(SessionTest, ARestBetweenTicksIsCountedOnceAndPlaysBackOnTheSameTick) {
     ASSERT_EQ(due.size(), 1u);
     EXPECT_EQ(due[0].y, 455.5f);
     EXPECT_FALSE(playback.Pending());
-}
-
-TEST(SessionTest, TheRecorderCountsTheRestAtEachFlushAndPressAndTellsAFailedWriteOnce) {
-    std::optional<int> resting = 4;
-    std::string written;
-    std::optional<std::string> failure;
-    std::vector<std::string> told;
-    RecorderRules rules(
-        std::chrono::sys_days{std::chrono::December / 9 / 2026}, "out.txt", [&] { return resting; },
-        [&](const std::string& lines) {
-            if (!failure) written += lines;
-            return failure;
-        },
-        [&](const std::string& message) { told.push_back(message); });
-    rules.Flush();
-    resting = 6;
-    rules.Pressed(1, 15, 30);
-    rules.Flush();
-    EXPECT_EQ(written.substr(written.find('\n') + 1), "tick 4\ntick 2\npress 15 30 1\n");
-    failure = "No space left on device";
-    rules.Ticked();
-    rules.Flush();
-    rules.Ticked();
-    rules.Flush();
-    EXPECT_EQ(told, std::vector<std::string>{
-                        "movra: cannot write out.txt: No space left on device; the recording stops here\n"});
 }
 
 }  // namespace

@@ -105,16 +105,41 @@ TEST_F(FormTest, ARunTimeErrorIsReportedOnceAndEndsTheProgramWithFailure) {
     EXPECT_TRUE(form.Ended());
 }
 
+// A recording's file, which fails to take writes once told to.
+struct Sink : RecordSink {
+    std::optional<std::string> Write(const std::string& lines) override {
+        if (!failure) text += lines;
+        return failure;
+    }
+    void Tell(const std::string& message) override { told.push_back(message); }
+    // What was written, after the header's line.
+    std::string Lines() const { return text.substr(text.find('\n') + 1); }
+    std::string text;
+    std::optional<std::string> failure;
+    std::vector<std::string> told;
+};
+
+TEST_F(FormTest, TheRecorderCountsTheRestAtEachFlushAndPressAndTellsAFailedWriteOnce) {
+    Sink sink;
+    Recorder recorder(form, sink, "out.txt");
+    TickAt(100);  // paints the calm pond and sleeps
+    fake.now = 540;
+    recorder.Flush();  // four ticks skipped so far
+    fake.now = 740;
+    form.Picture1_Event(1, 15, 30);  // wakes, having skipped six
+    recorder.Flush();
+    EXPECT_EQ(sink.Lines(), "tick 5\ntick 2\npress 15 30 1\n");
+    sink.failure = "No space left on device";
+    TickAt(800);
+    recorder.Flush();
+    TickAt(900);
+    recorder.Flush();
+    EXPECT_EQ(sink.told, Log{"movra: cannot write out.txt: No space left on device; the recording stops here\n"});
+}
+
 TEST_F(FormTest, ASessionPlayedThroughTheFormIsRecordedAsItWasPlayed) {
     const std::string played = "tick 3\npress 935 455 1\ntick 40\npress 30 30 2\ntick 5\npress 1770 0 4\ntick 40\n";
-    struct : RecordSink {
-        std::optional<std::string> Write(const std::string& lines) override {
-            text += lines;
-            return std::nullopt;
-        }
-        void Tell(const std::string&) override {}
-        std::string text;
-    } sink;
+    Sink sink;
     Recorder recorder(form, sink, "session.txt");
     Player player(form, script::ReadScript(played));
     // The last 40 ticks end in a rest, which the flush counts.
@@ -124,7 +149,7 @@ TEST_F(FormTest, ASessionPlayedThroughTheFormIsRecordedAsItWasPlayed) {
         if (!form.Timer1().Asleep()) form.Timer1_Event();
     }
     recorder.Flush();
-    EXPECT_EQ(sink.text.substr(sink.text.find('\n') + 1), played);
+    EXPECT_EQ(sink.Lines(), played);
 }
 
 }  // namespace
