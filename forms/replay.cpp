@@ -22,23 +22,20 @@ void WriteLevels(std::ostream& trace, const Model& model) {
 
 }  // namespace
 
-Replay::PictureBox::PictureBox(double scale) : image(PondWidthPixels, PondHeightPixels, scale, DefaultControlColour) {}
+Replay::Controls::Controls(double scale) : image(PondWidthPixels, PondHeightPixels, scale, DefaultControlColour) {}
 
-void Replay::PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+void Replay::Controls::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
     image.FillBox(x1, y1, x2, y2, colour);
-    painted.FillBox(x1, y1, x2, y2, colour);
+    painted.push_back({x1, y1, x2, y2, colour});
 }
 
-void Replay::TimerDevice::Set(int ms) {
+void Replay::Controls::Set(int ms) {
     armed = true;
     intervalMs = ms;
-    dueMs = now + ms;
+    dueMs = nowMs + ms;
 }
 
-void Replay::Controls::Popup(float, float) { *trace << "popup\n"; }
-
-Replay::Replay(double scale)
-    : picture1_(scale), form_({picture1_, timer1_, controls_, controls_, controls_, controls_}) {
+Replay::Replay(double scale) : controls_(scale), form_({controls_, controls_, controls_, controls_, controls_, controls_}) {
     form_.Load();
     if (controls_.error) throw *controls_.error;
 }
@@ -57,20 +54,20 @@ void Replay::Run(const std::vector<script::Command>& commands, std::ostream& tra
 }
 
 void Replay::Tick(std::ostream& trace, bool levels, const FrameSink& frame) {
-    now_ += TickMs;
-    picture1_.painted.boxes.clear();
+    controls_.nowMs += TickMs;
+    controls_.painted.clear();
     // Asleep at rest, the timer lets the tick pass: it would paint nothing.
-    if (timer1_.armed && now_ >= timer1_.dueMs) {
-        timer1_.dueMs += timer1_.intervalMs;
+    if (controls_.armed && controls_.nowMs >= controls_.dueMs) {
+        controls_.dueMs += controls_.intervalMs;
         form_.Timer1_Event();
         if (controls_.error) throw *controls_.error;
     }
     trace << "tick " << ++ticks_ << '\n';
-    for (const Box& box : picture1_.painted.boxes)
+    for (const Box& box : controls_.painted)
         trace << "box " << long(box.x1) << ' ' << long(box.y1) << ' ' << long(box.x2) << ' ' << long(box.y2) << ' '
               << box.colour << '\n';
     if (levels) WriteLevels(trace, form_.model());
-    if (frame) frame(ticks_, picture1_.image);
+    if (frame) frame(ticks_, controls_.image);
 }
 
 }  // namespace movra::replay

@@ -34,47 +34,39 @@ public:
     const Model& model() const { return form_.model(); }
 
 private:
-    // Picture1: the boxes of the current tick, and the pond's image.
-    struct PictureBox : forms::PictureBox {
-        explicit PictureBox(double scale);
+    // Every control, on the script's clock: the picture box keeps the boxes
+    // of the current tick and the pond's image, the timer only when it is
+    // due, and the menu is written to the trace; its commands never come.
+    struct Controls : forms::PictureBox, forms::TimerDevice, forms::PopupMenu, forms::HelpViewer, forms::AboutBox,
+                      forms::Runtime {
+        explicit Controls(double scale);
         void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
         void Refresh() override {}
-        ImageSurface image;
-        RecordingSurface painted;
-    };
-    // A toolkit's timer on the script's clock.
-    struct TimerDevice : forms::TimerDevice {
-        explicit TimerDevice(const std::int64_t& now) : now(now) {}
         void Set(int intervalMs) override;
         void Kill() override { armed = false; }
-        const std::int64_t& now;
-        bool armed = false;
-        int intervalMs = 0;
-        std::int64_t dueMs = 0;
-    };
-    // The menu is written to the trace; its commands never come.
-    struct Controls : forms::PopupMenu, forms::HelpViewer, forms::AboutBox, forms::Runtime {
-        explicit Controls(const std::int64_t& now) : now(now) {}
-        void Popup(float, float) override;
+        void Popup(float, float) override { *trace << "popup\n"; }
         void OpenHelp(const std::string&) override {}
         void ShowVersion() override {}
-        std::int64_t NowMs() override { return now; }
+        std::int64_t NowMs() override { return nowMs; }
         std::string AppPath() override { return ""; }
         char PathSeparator() override { return '/'; }
         void ReportError(const RuntimeError& error) override { this->error = error; }
         void End(int) override {}
-        const std::int64_t& now;
+
+        ImageSurface image;
+        std::vector<Box> painted;
+        std::int64_t nowMs = 0;
+        bool armed = false;  // the timer is set
+        int intervalMs = 0;
+        std::int64_t dueMs = 0;
         std::ostream* trace = nullptr;
         std::optional<RuntimeError> error;
     };
 
     void Tick(std::ostream& trace, bool levels, const FrameSink& frame);
 
-    std::int64_t now_ = 0;  // the clock, milliseconds
     long ticks_ = 0;
-    PictureBox picture1_;
-    TimerDevice timer1_{now_};
-    Controls controls_{now_};
+    Controls controls_;
     forms::FrmMovra form_;
 };
 
