@@ -4,7 +4,8 @@
 # Xvfb: it opens, its help command finds the help file in the program's own
 # directory, and its end command ends it with status 0. Then the package's own
 # tests (debian/tests) run with autopkgtest against the package installed on
-# this machine, and piuparts installs and purges it in a clean Debian 12.
+# this machine, and piuparts installs and purges it in a clean system of the
+# release this machine runs.
 # Usage: package_test.sh SOURCE_DIR CACHE_DIR (where piuparts keeps its base system)
 set -euo pipefail
 source=$1
@@ -26,7 +27,13 @@ cleanup() {
 trap cleanup EXIT
 
 desktop-file-validate "$source/packaging/movra.desktop"
-appstreamcli validate --no-net "$source/packaging/movra.metainfo.xml"
+# AppStream 1.0 (Debian 13) warns when no homepage is named, and a warning
+# fails the validation. Movra has no web site of its own to name, so that one
+# warning is let through where the validator knows it (Debian 12's does not,
+# and validates it plainly); any other issue still fails.
+metainfo=$source/packaging/movra.metainfo.xml
+appstreamcli validate --no-net --override=url-homepage-missing=info "$metainfo" >/dev/null 2>&1 ||
+    appstreamcli validate --no-net "$metainfo"
 
 # dpkg-buildpackage writes its results beside the tree, so the copy gets a
 # folder of its own; builds and the web tests' modules stay behind. The suite
@@ -101,11 +108,13 @@ flock -u 9
 # piuparts with the mirror apt uses here. Its clean system is made once and
 # kept for later runs, which bring it up to date first; a run cut short
 # leaves no half-written one.
-mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Release: bookworm' 'Identifier: Packages' | head -1)
-[ -n "$mirror" ] || { echo "apt has no Debian 12 (bookworm) mirror for piuparts"; exit 1; }
-base=$cache/piuparts-bookworm.tar.gz
+# The clean system is of the release this machine runs.
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+mirror=$(apt-get indextargets --format '$(REPO_URI)' "Release: $release" 'Identifier: Packages' | head -1)
+[ -n "$mirror" ] || { echo "apt has no $release mirror for piuparts"; exit 1; }
+base=$cache/piuparts-$release.tar.gz
 [ -f "$base" ] && base_option=--basetgz="$base" || base_option=--save="$base.part"
-$sudo piuparts --distribution=bookworm --mirror="$mirror" "$base_option" "$deb" > "$work/piuparts.log" 2>&1 ||
+$sudo piuparts --distribution="$release" --mirror="$mirror" "$base_option" "$deb" > "$work/piuparts.log" 2>&1 ||
     { tail -40 "$work/piuparts.log"; echo "piuparts failed"; exit 1; }
 [ ! -f "$base.part" ] || mv "$base.part" "$base"
 tail -2 "$work/piuparts.log"

@@ -52,7 +52,8 @@ diff -r --exclude=uninstall.exe "$work/zip/movra-1.00" "$instdir" || fail "the i
 [ -f "$instdir/uninstall.exe" ] || fail "no uninstaller"
 lnkinfo "$lnk" >"$work/lnk"
 wine reg query "$key" | tr -d '\r' >"$work/entry"
-lnk_field() { sed -n "s/^\t$1\t*: //p" "$work/lnk"; }
+# Debian 13's lnkinfo doubles each backslash of a path; Debian 12's does not.
+lnk_field() { sed -n "s/^\t$1\t*: //p" "$work/lnk" | sed 's/\\\\/\\/g'; }
 [ "$(lnk_field 'Local path')|$(lnk_field 'Icon location')|$(lnk_field 'Working directory')" = \
   "$instdir_win\\movra.exe|$instdir_win\\movra.exe|$instdir_win" ] || fail "the shortcut: $(cat "$work/lnk")"
 uninstaller="$instdir_win\\uninstall.exe"
