@@ -10,14 +10,13 @@ constexpr int PondWidthPixels = int(PondWidthTwips) / TwipsPerPixel;
 constexpr int PondHeightPixels = int(PondHeightTwips) / TwipsPerPixel;
 constexpr int TickMs = 100;
 
-void WriteLevels(std::ostream& trace, const Model& model) {
-    trace << "levels\n";
+std::string Levels(const Model& model) {
+    std::string lines = "levels\n";
     for (int y = 1; y <= GridSize; ++y)
-        for (int x = 1; x <= GridSize; ++x)
-            trace << model.LevelGrid(x, y) << (x < GridSize ? ' ' : '\n');
-    trace << "ages";
-    for (int i = 1; i <= SourceSlots; ++i) trace << ' ' << model.Sources(i).Age;
-    trace << '\n';
+        for (int x = 1; x <= GridSize; ++x) lines += std::to_string(model.LevelGrid(x, y)) + (x < GridSize ? ' ' : '\n');
+    lines += "ages";
+    for (int i = 1; i <= SourceSlots; ++i) lines += ' ' + std::to_string(model.Sources(i).Age);
+    return lines + '\n';
 }
 
 }  // namespace
@@ -40,20 +39,20 @@ Replay::Replay(double scale) : controls_(scale), form_({controls_, controls_, co
     if (controls_.error) throw *controls_.error;
 }
 
-void Replay::Run(const std::vector<script::Command>& commands, std::ostream& trace, bool levels,
+void Replay::Run(const std::vector<script::Command>& commands, const TraceSink& trace, bool levels,
                  const FrameSink& frame) {
-    controls_.trace = &trace;
+    controls_.trace = trace;
     for (const script::Command& command : commands) {
         if (command.kind == script::Command::Press) {
             form_.Picture1_Event(command.button, command.x, command.y);
             if (controls_.error) throw *controls_.error;
         } else {
-            for (long i = 0; i < command.ticks; ++i) Tick(trace, levels, frame);
+            for (long i = 0; i < command.ticks; ++i) Tick(levels, frame);
         }
     }
 }
 
-void Replay::Tick(std::ostream& trace, bool levels, const FrameSink& frame) {
+void Replay::Tick(bool levels, const FrameSink& frame) {
     controls_.nowMs += TickMs;
     controls_.painted.clear();
     // Asleep at rest, the timer lets the tick pass: it would paint nothing.
@@ -62,11 +61,16 @@ void Replay::Tick(std::ostream& trace, bool levels, const FrameSink& frame) {
         form_.Timer1_Event();
         if (controls_.error) throw *controls_.error;
     }
-    trace << "tick " << ++ticks_ << '\n';
-    for (const Box& box : controls_.painted)
-        trace << "box " << long(box.x1) << ' ' << long(box.y1) << ' ' << long(box.x2) << ' ' << long(box.y2) << ' '
-              << box.colour << '\n';
-    if (levels) WriteLevels(trace, form_.model());
+    ++ticks_;
+    if (controls_.trace) {
+        std::string lines = "tick " + std::to_string(ticks_) + '\n';
+        for (const Box& box : controls_.painted)
+            lines += "box " + std::to_string(long(box.x1)) + ' ' + std::to_string(long(box.y1)) + ' ' +
+                     std::to_string(long(box.x2)) + ' ' + std::to_string(long(box.y2)) + ' ' +
+                     std::to_string(box.colour) + '\n';
+        if (levels) lines += Levels(form_.model());
+        controls_.trace(lines);
+    }
     if (frame) frame(ticks_, controls_.image);
 }
 

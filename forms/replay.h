@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <ostream>
+#include <string>
 #include <vector>
 
 #include "core/model/model.h"
@@ -19,6 +19,8 @@ namespace movra::replay {
 
 // Called after every tick with the tick's number (from 1) and the pond.
 using FrameSink = std::function<void(long tick, const ImageSurface& pond)>;
+// Takes the trace's lines as each tick or press writes them.
+using TraceSink = std::function<void(const std::string& lines)>;
 
 class Replay {
 public:
@@ -28,7 +30,7 @@ public:
     // Runs the commands in order: a tick command is so many 100 ms steps of
     // the clock. Each tick writes its number and the boxes painted, and with
     // levels the level grid and the slots' ages. A run-time error is thrown.
-    void Run(const std::vector<script::Command>& commands, std::ostream& trace, bool levels,
+    void Run(const std::vector<script::Command>& commands, const TraceSink& trace, bool levels,
              const FrameSink& frame = {});
 
     const Model& model() const { return form_.model(); }
@@ -44,7 +46,9 @@ private:
         void Refresh() override {}
         void Set(int intervalMs) override;
         void Kill() override { armed = false; }
-        void Popup(float, float) override { *trace << "popup\n"; }
+        void Popup(float, float) override {
+            if (trace) trace("popup\n");
+        }
         void OpenHelp(const std::string&) override {}
         void ShowVersion() override {}
         std::int64_t NowMs() override { return nowMs; }
@@ -59,11 +63,11 @@ private:
         bool armed = false;  // the timer is set
         int intervalMs = 0;
         std::int64_t dueMs = 0;
-        std::ostream* trace = nullptr;
+        TraceSink trace;
         std::optional<RuntimeError> error;
     };
 
-    void Tick(std::ostream& trace, bool levels, const FrameSink& frame);
+    void Tick(bool levels, const FrameSink& frame);
 
     long ticks_ = 0;
     Controls controls_;

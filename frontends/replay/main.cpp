@@ -127,9 +127,9 @@ int Run(const Options& options, bool named) {
         }
         if (gif) gif->Add(pond);
     };
-    std::ostream none(nullptr);  // a stream that drops everything
     Replay replay(options.scale);
-    replay.Run(commands, options.trace ? std::cout : none, options.levels, frame);
+    const TraceSink trace = [](const std::string& lines) { std::cout << lines; };
+    replay.Run(commands, options.trace ? trace : TraceSink(), options.levels, frame);
     if (gif) gif->Close();
     std::cout.flush();
     if (std::cout) return Success;

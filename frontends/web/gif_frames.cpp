@@ -14,7 +14,7 @@ GifFrames::GifFrames(const std::vector<script::Command>& recording, double scale
 const std::uint32_t* GifFrames::Next() {
     const std::uint32_t* frame = nullptr;
     while (!frame && next_ < steps_.size())
-        replay_.Run({steps_[next_++]}, noTrace_, false,
+        replay_.Run({steps_[next_++]}, {}, false,
                     [&frame](long, const ImageSurface& pond) { frame = pond.pixels(); });
     return frame;
 }

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 #include <vector>
 
 #include "core/script/script.h"
@@ -26,7 +25,6 @@ public:
 private:
     std::vector<script::Command> steps_;  // presses, and ticks one by one
     std::size_t next_ = 0;
-    std::ostream noTrace_{nullptr};  // the trace goes nowhere
     replay::Replay replay_;
 };
 

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sstream>
 
 #include "frontends/qt/help_viewer.h"
 #include "tests/frontends/qt/program_fixture.h"
@@ -134,7 +133,6 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
     // 100-ms steps of the clock; the timer fires only while it runs, the
     // replay ticks at every step.
     replay::Replay replay;
-    std::ostringstream trace;
     struct : forms::FormFollower {
         void Woke(int skipped) override { this->skipped.push_back(skipped); }
         std::vector<int> skipped;
@@ -143,7 +141,7 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
     const auto step = [&] {
         now += 100;
         if (form->Timer1->isActive()) Tick();
-        replay.Run({{script::Command::Tick}}, trace, false);
+        replay.Run({{script::Command::Tick}}, {}, false);
         EXPECT_EQ(form->model().ShownGrid, replay.model().ShownGrid);
         EXPECT_EQ(form->model().LevelGrid, replay.model().LevelGrid);
     };
@@ -151,7 +149,7 @@ TEST_F(ProgramTest, TheTimerSleepsAtRestAndWakesOnItsOldGridPaintingAsTheReplayD
         now += offset;
         Press(form->Picture1, at, button, button);
         if (button != Qt::RightButton)
-            replay.Run({{script::Command::Press, (at.x() - 1) * 15.0f, (at.y() - 1) * 15.0f}}, trace, false);
+            replay.Run({{script::Command::Press, (at.x() - 1) * 15.0f, (at.y() - 1) * 15.0f}}, {}, false);
         now -= offset;
     };
 

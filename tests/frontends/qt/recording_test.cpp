@@ -23,8 +23,7 @@ QImage Cells(const QImage& pond) { return pond.copy(0, 0, 116, 116).convertToFor
 // What the replay paints after each tick.
 std::vector<QImage> Replayed(const std::vector<Command>& recording) {
     std::vector<QImage> frames;
-    std::ostringstream trace;
-    replay::Replay().Run(recording, trace, false, [&](long, const ImageSurface& pond) {
+    replay::Replay().Run(recording, {}, false, [&](long, const ImageSurface& pond) {
         frames.push_back(Cells(QImage(reinterpret_cast<const uchar*>(pond.pixels()), pond.width(), pond.height(),
                                       QImage::Format_RGB32)));
     });

@@ -9,10 +9,10 @@ namespace {
 
 std::string Trace(const std::string& script, bool levels = false) {
     std::istringstream in(script);
-    std::ostringstream out;
+    std::string out;
     Replay replay;
-    replay.Run(script::ReadScript(in), out, levels);
-    return out.str();
+    replay.Run(script::ReadScript(in), [&](const std::string& lines) { out += lines; }, levels);
+    return out;
 }
 
 std::string CalmFirstPass() {
