@@ -2,20 +2,21 @@
 
 namespace movra::web {
 
-GifFrames::GifFrames(const std::vector<script::Command>& recording, double scale) : replay_(scale) {
-    // A tick command of n ticks becomes n commands of one: a frame each.
-    for (script::Command command : recording) {
-        const long ticks = command.kind == script::Command::Tick ? command.ticks : 1;
-        command.ticks = 1;
-        steps_.insert(steps_.end(), std::size_t(ticks), command);
-    }
-}
+GifFrames::GifFrames(const std::vector<script::Command>& recording, double scale)
+    : recording_(recording), replay_(scale) {}
 
 const std::uint32_t* GifFrames::Next() {
     const std::uint32_t* frame = nullptr;
-    while (!frame && next_ < steps_.size())
-        replay_.Run({steps_[next_++]}, {}, false,
-                    [&frame](long, const ImageSurface& pond) { frame = pond.pixels(); });
+    while (!frame && next_ < recording_.size()) {
+        // A tick command of n ticks runs as n commands of one: a frame each.
+        script::Command step = recording_[next_];
+        if (step.kind != script::Command::Tick || ++ticksRun_ == step.ticks) {
+            ++next_;
+            ticksRun_ = 0;
+        }
+        step.ticks = 1;
+        replay_.Run({step}, {}, false, [&frame](long, const ImageSurface& pond) { frame = pond.pixels(); });
+    }
     return frame;
 }
 

@@ -23,8 +23,9 @@ public:
     const std::uint32_t* Next();
 
 private:
-    std::vector<script::Command> steps_;  // presses, and ticks one by one
-    std::size_t next_ = 0;
+    std::vector<script::Command> recording_;
+    std::size_t next_ = 0;  // the command to run next
+    long ticksRun_ = 0;     // of that command, when it is a tick command
     replay::Replay replay_;
 };
 

@@ -1,8 +1,22 @@
 #include "frontends/web/web_program.h"
 
-#include <cstdio>
+#include <emscripten/emscripten.h>
+
+#include <chrono>
+
+// The wall clock, ms since 1970: the same as the C++ library's system clock,
+// without its error path, which pulls in every error message of the C library.
+EM_JS(double, page_date_now, (), { return Date.now(); });
+EM_JS(void, page_console_error, (const char* text), { console.error(UTF8ToString(text)); });
 
 namespace movra::web {
+namespace {
+
+std::chrono::system_clock::time_point PageNow() {
+    return std::chrono::system_clock::time_point(std::chrono::milliseconds(std::int64_t(page_date_now())));
+}
+
+}  // namespace
 
 std::optional<std::string> WebProgram::MemorySink::Write(const std::string& lines) {
     text += lines;
@@ -10,7 +24,7 @@ std::optional<std::string> WebProgram::MemorySink::Write(const std::string& line
 }
 
 // Never called, as no write fails; the console is where it would go.
-void WebProgram::MemorySink::Tell(const std::string& message) { std::fputs(message.c_str(), stderr); }
+void WebProgram::MemorySink::Tell(const std::string& message) { page_console_error(message.c_str()); }
 
 long WebProgram::TickCount::Count() const {
     if (closed || !form.Timer1().Asleep()) return ticks;
@@ -21,7 +35,7 @@ WebProgram::WebProgram(double density, const std::vector<script::Command>* recor
     : picture1_(density),
       form_({picture1_, timer1_, controls_, controls_, controls_, controls_}),
       // The name the page saves it under, for the message of a failed write.
-      recorder_(form_, sink_, "movra-session.txt") {
+      recorder_(form_, sink_, "movra-session.txt", PageNow()) {
     picture1_.Clear();
     form_.Load();
     // After the recorder, which so records the played presses as its own.
