@@ -5,7 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "core/model/press.h"
@@ -101,14 +101,16 @@ void ReadLine(std::string_view text, int line, std::vector<Command>& commands) {
         throw ScriptError(line, "unknown command '" + words[0] + "'");
 }
 
-}  // namespace
-
-std::vector<Command> ReadScript(std::istream& in) {
-    std::vector<Command> commands;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) ReadLine(text, line, commands);
-    return commands;
+// Text mode, as a stream opens it: on Windows, "\r\n" reads as "\n" and Ctrl+Z ends the file.
+std::FILE* Open(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"r");  // the file's name in UTF-16, whatever the code page
+#else
+    return std::fopen(path.c_str(), "r");
+#endif
 }
+
+}  // namespace
 
 std::vector<Command> ReadScript(std::string_view text) {
     std::vector<Command> commands;
@@ -118,6 +120,15 @@ std::vector<Command> ReadScript(std::string_view text) {
         start = end + 1;
     }
     return commands;
+}
+
+std::vector<Command> ReadScript(std::FILE* file) {
+    std::string text;
+    char buffer[4096];
+    // Not a read past the end: a terminal's Ctrl+D ends its input only once.
+    while (!std::feof(file) && !std::ferror(file)) text.append(buffer, std::fread(buffer, 1, sizeof buffer, file));
+    if (std::ferror(file)) text.erase(text.rfind('\n') + 1);  // npos + 1: nothing whole
+    return ReadScript(std::string_view(text));
 }
 
 std::vector<Command> LoadScript(const std::filesystem::path& path) {
@@ -130,10 +141,10 @@ std::vector<Command> LoadScript(const std::filesystem::path& path) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) fail(EISDIR);
     errno = 0;
-    std::ifstream file(path);
-    if (!file.is_open()) fail(errno ? errno : EIO);
-    std::vector<Command> commands = ReadScript(file);
-    if (file.bad()) fail(EIO);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(Open(path), std::fclose);
+    if (!file) fail(errno ? errno : EIO);
+    std::vector<Command> commands = ReadScript(file.get());
+    if (std::ferror(file.get())) fail(EIO);
     return commands;
 }
 

@@ -2,8 +2,8 @@
 // its commands, and the reader that checks a script whole.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
-#include <istream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,9 +34,10 @@ private:
 inline constexpr long MaxTicks = 1'000'000;  // per tick command
 
 // Reads the whole script; the first bad line throws a ScriptError.
-std::vector<Command> ReadScript(std::istream& in);
-// The same from a script's text, without a stream.
 std::vector<Command> ReadScript(std::string_view text);
+// The same from an open file, such as standard input, up to its end; a read
+// error ends it after the last whole line, and leaves the file's error set.
+std::vector<Command> ReadScript(std::FILE* file);
 
 // Reads a script file. One that cannot be read throws a std::system_error
 // with the system's reason ("cannot read PATH: No such file or directory"); a
