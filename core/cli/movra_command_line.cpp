@@ -1,13 +1,11 @@
 #include "core/cli/movra_command_line.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "core/cli/exit_status.h"
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
 #include "core/cli/script_argument.h"
 #include "core/cli/standard_options.h"
+#include "core/files/file_system.h"
 #include "resources/texts.h"
 
 namespace movra::cli {
@@ -39,12 +37,6 @@ std::string StrayArgument(const std::string& argument) {
     return UsageMessage(Program, "Unexpected argument '" + argument + "'.");
 }
 
-// Through another path or a link too; a file that does not exist yet is no other.
-bool SameFile(const std::string& first, const std::string& second) {
-    std::error_code missing;
-    return std::filesystem::equivalent(PathFromUtf8(first), PathFromUtf8(second), missing);
-}
-
 }  // namespace
 
 MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, const std::vector<Option>& frontEndOptions,
@@ -74,7 +66,7 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
     }
     // Recording would empty the very file being played.
     if (arguments.IsSet("play") && arguments.IsSet("record") &&
-        SameFile(arguments.Value("play"), arguments.Value("record"))) {
+        files::SameFile(arguments.Value("play"), arguments.Value("record"))) {
         err += std::string(Program) + ": cannot record into " + arguments.Value("record") + ": it is the recording to play\n";
         return {UsageStatus};
     }

@@ -7,14 +7,10 @@
 
 namespace movra::cli {
 
-std::filesystem::path PathFromUtf8(const std::string& name) {
-    return std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
 std::optional<std::vector<script::Command>> ReadScriptFile(const std::string& program, const std::string& path,
                                                            std::string& err) {
     try {
-        return script::LoadScript(PathFromUtf8(path));
+        return script::LoadScript(path);
     } catch (const script::ScriptError& error) {
         err += BadScriptLine(program, path, error);
     } catch (const std::system_error& error) {

@@ -1,7 +1,6 @@
 // A script named on a command line, read whole and checked.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +8,6 @@
 #include "core/script/script.h"
 
 namespace movra::cli {
-
-// Command lines hold file names as UTF-8, on every platform.
-std::filesystem::path PathFromUtf8(const std::string& name);
 
 // A file that cannot be read or a bad line gives nothing, and one line for
 // the error stream added to err.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <system_error>
 
+#include "core/files/file_system.h"
 #include "core/model/press.h"
 
 namespace movra::script {
@@ -101,15 +102,6 @@ void ReadLine(std::string_view text, int line, std::vector<Command>& commands) {
         throw ScriptError(line, "unknown command '" + words[0] + "'");
 }
 
-// Text mode, as a stream opens it: on Windows, "\r\n" reads as "\n" and Ctrl+Z ends the file.
-std::FILE* Open(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"r");  // the file's name in UTF-16, whatever the code page
-#else
-    return std::fopen(path.c_str(), "r");
-#endif
-}
-
 }  // namespace
 
 std::vector<Command> ReadScript(std::string_view text) {
@@ -131,17 +123,14 @@ std::vector<Command> ReadScript(std::FILE* file) {
     return ReadScript(std::string_view(text));
 }
 
-std::vector<Command> LoadScript(const std::filesystem::path& path) {
-    const auto fail = [&](int error) {
-        const std::u8string name = path.u8string();
-        throw std::system_error(error, std::generic_category(), "cannot read " + std::string(name.begin(), name.end()));
-    };
+std::vector<Command> LoadScript(const std::string& name) {
+    const auto fail = [&](int error) { throw std::system_error(error, std::generic_category(), "cannot read " + name); };
     // A directory opens on some systems and fails only at the first read;
     // elsewhere it fails to open with a vaguer reason.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) fail(EISDIR);
+    if (files::IsDirectory(name)) fail(EISDIR);
     errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(Open(path), std::fclose);
+    // Text mode, as a stream opened it: on Windows "\r\n" reads as "\n" and Ctrl+Z ends the file.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenFile(name, "r"), std::fclose);
     if (!file) fail(errno ? errno : EIO);
     std::vector<Command> commands = ReadScript(file.get());
     if (std::ferror(file.get())) fail(EIO);

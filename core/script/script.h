@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdio>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,9 +38,9 @@ std::vector<Command> ReadScript(std::string_view text);
 // error ends it after the last whole line, and leaves the file's error set.
 std::vector<Command> ReadScript(std::FILE* file);
 
-// Reads a script file. One that cannot be read throws a std::system_error
-// with the system's reason ("cannot read PATH: No such file or directory"); a
-// bad line, a ScriptError.
-std::vector<Command> LoadScript(const std::filesystem::path& path);
+// Reads a script file, named in UTF-8. One that cannot be read throws a
+// std::system_error with the system's reason ("cannot read NAME: No such file
+// or directory"); a bad line, a ScriptError.
+std::vector<Command> LoadScript(const std::string& name);
 
 }  // namespace movra::script

@@ -1,9 +1,8 @@
 // movra-replay: runs the pond from a script of presses and ticks, without a window.
-#include <unistd.h>  // isatty, access: MinGW-w64 has them too
+#include <unistd.h>  // isatty: MinGW-w64 has it too
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -98,10 +97,7 @@ std::vector<Command> Load(const Options& options, bool named) {
 }
 
 void RequireWritableDir(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::create_directories(PathFromUtf8(dir), error);
-    if (!error && access(dir.c_str(), W_OK) != 0) error.assign(errno, std::generic_category());
-    if (error) throw Stop{CannotWrite(Program, dir, error)};
+    if (const std::error_code error = MakePngFolder(dir)) throw Stop{CannotWrite(Program, dir, error)};
 }
 
 std::unique_ptr<GifWriter> OpenGif(const std::string& path, int scale) {
