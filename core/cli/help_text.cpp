@@ -1,7 +1,6 @@
 #include "core/cli/help_text.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace movra::cli {
 namespace {
@@ -16,21 +15,25 @@ std::string Label(const Option& option) {
     return label;
 }
 
+constexpr const char* Blanks = " \t\n\v\f\r";  // what separates the words of a description
+
 // One row: the label, then the description wrapped word by word into its column.
-void Row(std::ostringstream& out, const std::string& label, const std::string& text, std::size_t column) {
+void Row(std::string& out, const std::string& label, const std::string& text, std::size_t column) {
     std::string line = std::string(Indent, ' ') + label;
-    std::istringstream words(text);
     bool first = true;
-    for (std::string word; words >> word; first = false) {
+    for (std::size_t start = text.find_first_not_of(Blanks); start != std::string::npos; first = false) {
+        const std::size_t end = std::min(text.find_first_of(Blanks, start), text.size());
+        const std::string_view word = std::string_view(text).substr(start, end - start);
+        start = text.find_first_not_of(Blanks, end);
         if (!first && line.size() + 1 + word.size() > LineWidth) {
-            out << line << '\n';
+            out += line + '\n';
             line.clear();
             first = true;
         }
         line.resize(first ? column : line.size() + 1, ' ');
         line += word;
     }
-    out << line << '\n';
+    out += line + '\n';
 }
 
 }  // namespace
@@ -44,12 +47,11 @@ std::string HelpText(const HelpPage& page) {
         for (const auto& [label, text] : rows) width = std::max(width, label.size());
     const std::size_t column = Indent + width + Gap;
 
-    std::ostringstream out;
-    out << "Usage: " << page.usage << '\n' << page.description << "\nOptions:\n";
+    std::string out = "Usage: " + page.usage + '\n' + page.description + "\nOptions:\n";
     for (const auto& [label, text] : options) Row(out, label, text, column);
-    if (!page.arguments.empty()) out << "\nArguments:\n";
+    if (!page.arguments.empty()) out += "\nArguments:\n";
     for (const auto& [label, text] : page.arguments) Row(out, label, text, column);
-    return out.str();
+    return out;
 }
 
 }  // namespace movra::cli

@@ -1,14 +1,11 @@
 #include "core/cli/movra_command_line.h"
 
-#include <filesystem>
-#include <sstream>
-#include <system_error>
-
 #include "core/cli/exit_status.h"
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
 #include "core/cli/script_argument.h"
 #include "core/cli/standard_options.h"
+#include "core/files/file_system.h"
 #include "resources/texts.h"
 
 namespace movra::cli {
@@ -33,23 +30,17 @@ HelpPage MovraHelp() {
 
 // "movra recording.txt" most likely meant to play it.
 std::string StrayArgument(const std::string& argument) {
-    std::ostringstream ignored;
+    std::string ignored;
     if (ReadScriptFile(Program, argument, ignored))
         return std::string(Program) + ": Unexpected argument '" + argument +
                "'; to play a recording: movra --play " + argument + '\n';
     return UsageMessage(Program, "Unexpected argument '" + argument + "'.");
 }
 
-// Through another path or a link too; a file that does not exist yet is no other.
-bool SameFile(const std::string& first, const std::string& second) {
-    std::error_code missing;
-    return std::filesystem::equivalent(PathFromUtf8(first), PathFromUtf8(second), missing);
-}
-
 }  // namespace
 
 MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, const std::vector<Option>& frontEndOptions,
-                                      std::ostream& out, std::ostream& err) {
+                                      std::string& out, std::string& err) {
     HelpPage help = MovraHelp();
     std::vector<Option> options = help.options;
     options.insert(options.end(), frontEndOptions.begin(), frontEndOptions.end());
@@ -57,26 +48,26 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
     try {
         commandLine.arguments = ParseArguments(options, words);
     } catch (const UsageError& error) {
-        err << UsageMessage(Program, error.what());
+        err += UsageMessage(Program, error.what());
         return {UsageStatus};
     }
     const Arguments& arguments = commandLine.arguments;
     if (!arguments.positional.empty()) {
-        err << StrayArgument(arguments.positional.front());
+        err += StrayArgument(arguments.positional.front());
         return {UsageStatus};
     }
     if (arguments.IsSet("help")) {
-        out << HelpText(help);
+        out += HelpText(help);
         return {Success};
     }
     if (arguments.IsSet("version")) {
-        out << texts::Caption << "\nFile version " << texts::FileVersion << '\n';
+        out += std::string(texts::Caption) + "\nFile version " + texts::FileVersion + '\n';
         return {Success};
     }
     // Recording would empty the very file being played.
     if (arguments.IsSet("play") && arguments.IsSet("record") &&
-        SameFile(arguments.Value("play"), arguments.Value("record"))) {
-        err << Program << ": cannot record into " << arguments.Value("record") << ": it is the recording to play\n";
+        files::SameFile(arguments.Value("play"), arguments.Value("record"))) {
+        err += std::string(Program) + ": cannot record into " + arguments.Value("record") + ": it is the recording to play\n";
         return {UsageStatus};
     }
     if (arguments.IsSet("play")) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,7 @@ namespace movra::cli {
 
 struct MovraCommandLine {
     // Set when the program ends at once: after --help or --version, or a bad
-    // command line (reported on the error stream).
+    // command line (reported in err).
     std::optional<int> exitStatus;
     std::optional<std::string> record = std::nullopt;  // --record's file (UTF-8)
     // --play: the recording's commands, read and checked.
@@ -24,7 +23,9 @@ struct MovraCommandLine {
 
 // words: the arguments after the program's name. frontEndOptions: options the
 // front end's toolkit reads itself, accepted here and left out of the help.
+// What the program says is added to out and err, for its standard output and
+// error, which each front end writes its own way.
 MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, const std::vector<Option>& frontEndOptions,
-                                      std::ostream& out, std::ostream& err);
+                                      std::string& out, std::string& err);
 
 }  // namespace movra::cli

@@ -1,10 +1,7 @@
 // A script named on a command line, read whole and checked.
 #pragma once
 
-#include <filesystem>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,14 +9,10 @@
 
 namespace movra::cli {
 
-// Command lines hold file names as UTF-8, on every platform.
-std::filesystem::path PathFromUtf8(const std::string& name);
-
-// A file that cannot be read or a bad line is reported on err as one line
-// and gives nothing.
+// A file that cannot be read or a bad line gives nothing, and one line for
+// the error stream added to err.
 std::optional<std::vector<script::Command>> ReadScriptFile(const std::string& program, const std::string& path,
-                                                           std::ostream& err);
-std::optional<std::vector<script::Command>> ReadStandardInput(const std::string& program, std::istream& in,
-                                                              std::ostream& err);
+                                                           std::string& err);
+std::optional<std::vector<script::Command>> ReadStandardInput(const std::string& program, std::string& err);
 
 }  // namespace movra::cli

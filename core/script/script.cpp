@@ -5,9 +5,10 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
+#include "core/files/file_system.h"
 #include "core/model/press.h"
 
 namespace movra::script {
@@ -103,13 +104,6 @@ void ReadLine(std::string_view text, int line, std::vector<Command>& commands) {
 
 }  // namespace
 
-std::vector<Command> ReadScript(std::istream& in) {
-    std::vector<Command> commands;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) ReadLine(text, line, commands);
-    return commands;
-}
-
 std::vector<Command> ReadScript(std::string_view text) {
     std::vector<Command> commands;
     for (std::size_t start = 0, line = 1; start < text.size(); ++line) {
@@ -120,20 +114,26 @@ std::vector<Command> ReadScript(std::string_view text) {
     return commands;
 }
 
-std::vector<Command> LoadScript(const std::filesystem::path& path) {
-    const auto fail = [&](int error) {
-        const std::u8string name = path.u8string();
-        throw std::system_error(error, std::generic_category(), "cannot read " + std::string(name.begin(), name.end()));
-    };
+std::vector<Command> ReadScript(std::FILE* file) {
+    std::string text;
+    char buffer[4096];
+    // Not a read past the end: a terminal's Ctrl+D ends its input only once.
+    while (!std::feof(file) && !std::ferror(file)) text.append(buffer, std::fread(buffer, 1, sizeof buffer, file));
+    if (std::ferror(file)) text.erase(text.rfind('\n') + 1);  // npos + 1: nothing whole
+    return ReadScript(std::string_view(text));
+}
+
+std::vector<Command> LoadScript(const std::string& name) {
+    const auto fail = [&](int error) { throw std::system_error(error, std::generic_category(), "cannot read " + name); };
     // A directory opens on some systems and fails only at the first read;
     // elsewhere it fails to open with a vaguer reason.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) fail(EISDIR);
+    if (files::IsDirectory(name)) fail(EISDIR);
     errno = 0;
-    std::ifstream file(path);
-    if (!file.is_open()) fail(errno ? errno : EIO);
-    std::vector<Command> commands = ReadScript(file);
-    if (file.bad()) fail(EIO);
+    // Text mode, as a stream opened it: on Windows "\r\n" reads as "\n" and Ctrl+Z ends the file.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenFile(name, "r"), std::fclose);
+    if (!file) fail(errno ? errno : EIO);
+    std::vector<Command> commands = ReadScript(file.get());
+    if (std::ferror(file.get())) fail(EIO);
     return commands;
 }
 

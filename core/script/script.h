@@ -2,8 +2,7 @@
 // its commands, and the reader that checks a script whole.
 #pragma once
 
-#include <filesystem>
-#include <istream>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,13 +33,14 @@ private:
 inline constexpr long MaxTicks = 1'000'000;  // per tick command
 
 // Reads the whole script; the first bad line throws a ScriptError.
-std::vector<Command> ReadScript(std::istream& in);
-// The same from a script's text, without a stream.
 std::vector<Command> ReadScript(std::string_view text);
+// The same from an open file, such as standard input, up to its end; a read
+// error ends it after the last whole line, and leaves the file's error set.
+std::vector<Command> ReadScript(std::FILE* file);
 
-// Reads a script file. One that cannot be read throws a std::system_error
-// with the system's reason ("cannot read PATH: No such file or directory"); a
-// bad line, a ScriptError.
-std::vector<Command> LoadScript(const std::filesystem::path& path);
+// Reads a script file, named in UTF-8. One that cannot be read throws a
+// std::system_error with the system's reason ("cannot read NAME: No such file
+// or directory"); a bad line, a ScriptError.
+std::vector<Command> LoadScript(const std::string& name);
 
 }  // namespace movra::script

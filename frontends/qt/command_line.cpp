@@ -29,7 +29,10 @@ bool HasDisplay(const cli::Arguments& arguments) {
 CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> words;
     for (qsizetype i = 1; i < arguments.size(); ++i) words.push_back(arguments[i].toStdString());
-    cli::MovraCommandLine decided = cli::ReadMovraCommandLine(words, QtOptions(), out, err);
+    std::string output, errors;
+    cli::MovraCommandLine decided = cli::ReadMovraCommandLine(words, QtOptions(), output, errors);
+    out << output;
+    err << errors;
     if (decided.exitStatus) return {decided.exitStatus};
     if (!HasDisplay(decided.arguments)) {
         err << "movra: no display: set DISPLAY or WAYLAND_DISPLAY, or run it in a desktop session\n";

@@ -2,15 +2,14 @@
 // run, without a crash, a sanitizer report, or an error other than a ScriptError.
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
+#include <string_view>
 
 #include "forms/replay.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::vector<movra::script::Command> commands;
     try {
-        commands = movra::script::ReadScript(in);
+        commands = movra::script::ReadScript(std::string_view(reinterpret_cast<const char*>(data), size));
     } catch (const movra::script::ScriptError&) {
         return 0;
     }

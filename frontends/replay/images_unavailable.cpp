@@ -9,6 +9,8 @@ namespace movra::replay {
 
 bool ImageFilesSupported() { return false; }
 
+std::error_code MakePngFolder(const std::string&) { return std::make_error_code(std::errc::not_supported); }
+
 bool WritePng(const std::string&, const ImageSurface&) { return false; }
 
 GifWriter::GifWriter(const std::string&, int, int, int) : gif_(nullptr), width_(0), height_(0), delay_(0) {

@@ -1,11 +1,10 @@
 // movra-replay: runs the pond from a script of presses and ticks, without a window.
-#include <unistd.h>  // isatty, access: MinGW-w64 has them too
+#include <unistd.h>  // isatty: MinGW-w64 has it too
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <iostream>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "core/cli/exit_status.h"
@@ -34,6 +33,9 @@ constexpr int RunTimeErrorStatus = 3;
 struct Stop {
     std::string message;
 };
+
+// As bytes, whatever they hold.
+void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
 const HelpPage& Help() {
     static const HelpPage page{
@@ -85,19 +87,17 @@ Options ReadOptions(const Arguments& arguments) {
 std::vector<Command> Load(const Options& options, bool named) {
     // A terminal would otherwise wait without a word.
     if (!named && isatty(fileno(stdin)))
-        std::cerr << Program << ": reading the script from standard input; end it with Ctrl+D "
-                  << "(on Windows Ctrl+Z, Enter), or see 'movra-replay --help'.\n";
-    auto commands = options.script == "-" ? ReadStandardInput(Program, std::cin, std::cerr)
-                                          : ReadScriptFile(Program, options.script, std::cerr);
-    if (!commands) throw Stop{};
+        Write(stderr, std::string(Program) + ": reading the script from standard input; end it with Ctrl+D " +
+                          "(on Windows Ctrl+Z, Enter), or see 'movra-replay --help'.\n");
+    std::string error;
+    auto commands = options.script == "-" ? ReadStandardInput(Program, error)
+                                          : ReadScriptFile(Program, options.script, error);
+    if (!commands) throw Stop{error};
     return *commands;
 }
 
 void RequireWritableDir(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::create_directories(PathFromUtf8(dir), error);
-    if (!error && access(dir.c_str(), W_OK) != 0) error.assign(errno, std::generic_category());
-    if (error) throw Stop{CannotWrite(Program, dir, error)};
+    if (const std::error_code error = MakePngFolder(dir)) throw Stop{CannotWrite(Program, dir, error)};
 }
 
 std::unique_ptr<GifWriter> OpenGif(const std::string& path, int scale) {
@@ -128,12 +128,11 @@ int Run(const Options& options, bool named) {
         if (gif) gif->Add(pond);
     };
     Replay replay(options.scale);
-    const TraceSink trace = [](const std::string& lines) { std::cout << lines; };
+    const TraceSink trace = [](const std::string& lines) { Write(stdout, lines); };
     replay.Run(commands, options.trace ? trace : TraceSink(), options.levels, frame);
     if (gif) gif->Close();
-    std::cout.flush();
-    if (std::cout) return Success;
-    std::cerr << Program << ": cannot write the trace\n";
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return Success;
+    Write(stderr, std::string(Program) + ": cannot write the trace\n");
     return UsageStatus;
 }
 
@@ -145,11 +144,11 @@ int Main(const std::vector<std::string>& words) {
         throw Stop{UsageMessage(Program, error.what())};
     }
     if (arguments.IsSet("help")) {
-        std::cout << HelpText(Help());
+        Write(stdout, HelpText(Help()));
         return Success;
     }
     if (arguments.IsSet("version")) {
-        std::cout << "movra-replay " << movra::texts::FileVersion << " (" << movra::texts::Caption << ")\n";
+        Write(stdout, std::string("movra-replay ") + movra::texts::FileVersion + " (" + movra::texts::Caption + ")\n");
         return Success;
     }
     return Run(ReadOptions(arguments), !arguments.positional.empty());
@@ -158,19 +157,19 @@ int Main(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
     WriteStandardOutputAsBytes();
     try {
         return Main(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const Stop& stop) {
-        std::cerr << stop.message;
+        Write(stderr, stop.message);
         return UsageStatus;
     } catch (const movra::RuntimeError& error) {
-        std::cout.flush();
-        std::cerr << Program << ": run-time error " << error.number() << ": " << error.what() << '\n';
+        std::fflush(stdout);
+        Write(stderr, std::string(Program) + ": run-time error " + std::to_string(error.number()) + ": " +
+                          error.what() + '\n');
         return RunTimeErrorStatus;
     } catch (const std::runtime_error& error) {
-        std::cerr << Program << ": " << error.what() << '\n';
+        Write(stderr, std::string(Program) + ": " + error.what() + '\n');
         return UsageStatus;
     }
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <sstream>
+#include <string>
 
 #include "core/cli/exit_status.h"
 #include "core/cli/messages.h"
@@ -27,7 +27,7 @@ struct CommandLine {
 
 // Help, version, or a bad command line: said before any window opens.
 CommandLine ReadCommandLine() {
-    std::ostringstream out, err;
+    std::string out, err;
     movra::cli::MovraCommandLine decided =
         movra::cli::ReadMovraCommandLine(movra::win32::CommandLineWords(), {}, out, err);
     CommandLine commandLine{decided.exitStatus, std::nullopt, std::move(decided.play)};
@@ -37,11 +37,11 @@ CommandLine ReadCommandLine() {
         std::error_code reason;
         commandLine.record.emplace(*decided.record, reason);
         if (reason) {
-            err << movra::cli::CannotWrite("movra", *decided.record, reason);
+            err += movra::cli::CannotWrite("movra", *decided.record, reason);
             commandLine.exitStatus = movra::cli::UsageStatus;
         }
     }
-    if (commandLine.exitStatus) movra::win32::Tell(out.str(), err.str());
+    if (commandLine.exitStatus) movra::win32::Tell(out, err);
     return commandLine;
 }
 

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <io.h>
 
+#include "core/files/file_system.h"
 #include "frontends/win32/console.h"
-#include "frontends/win32/text.h"
 
 namespace movra::win32 {
 namespace {
@@ -16,7 +16,7 @@ std::error_code LastError() { return {errno, std::generic_category()}; }
 }  // namespace
 
 RecordFile::RecordFile(std::string name, std::error_code& reason) : name_(std::move(name)) {
-    file_.reset(_wfopen(Wide(name_).c_str(), L"ab"));
+    file_.reset(files::OpenFile(name_, "ab"));
     reason = file_ ? std::error_code() : LastError();
 }
 

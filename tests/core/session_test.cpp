@@ -1,8 +1,6 @@
 // The recording and playing rules that every front end shares, over a rest of the timer.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/session/playback.h"
 #include "core/session/recording.h"
 #include "core/session/tick_grid.h"
@@ -32,8 +30,7 @@ TEST(SessionTest, ARestBetweenTicksIsCountedOnceAndPlaysBackOnTheSameTick) {
               "# movra " MOVRA_FILE_VERSION " (Movra Ver0.61), recorded 2026-12-09T15:00:00Z\n"
               "tick 12\npress 935 455.5 1\ntick 1\n");
 
-    std::istringstream in(lines);
-    Playback playback(script::ReadScript(in));
+    Playback playback(script::ReadScript(lines));
     EXPECT_TRUE(playback.Advance(0).empty());
     EXPECT_TRUE(playback.Advance(11).empty());
     const std::vector<script::Command> due = playback.Advance(1);

@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
 #include "core/script/script.h"
 
@@ -152,9 +151,8 @@ TEST(MovraOptions, ARecordingCutOffByAKillIsAValidScriptUpToItsLastFlushedLine) 
     const QByteArray cut = Contents(recording);
     EXPECT_TRUE(cut.startsWith("# movra 1.00 (Movra Ver0.61), recorded ")) << cut.toStdString();
     EXPECT_TRUE(cut.endsWith('\n'));
-    std::ifstream in(recording.toStdString());
     std::vector<movra::script::Command> commands;
-    ASSERT_NO_THROW(commands = movra::script::ReadScript(in));
+    ASSERT_NO_THROW(commands = movra::script::LoadScript(recording.toStdString()));
     EXPECT_GE(std::count_if(commands.begin(), commands.end(),
                             [](const auto& command) { return command.kind == movra::script::Command::Press; }),
               4);

@@ -3,7 +3,6 @@
 
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <sstream>
 #include <tuple>
 
 #include "tests/frontends/qt/program_fixture.h"
@@ -117,7 +116,7 @@ TEST_F(RecordingTest, ASessionRecordedFromTheWindowReplaysToEveryPictureItPainte
 }
 
 TEST_F(RecordingTest, PlayedPressesLandOnTheirTicksAcrossARestAndLivePressesAreRecordedBetween) {
-    std::istringstream played(
+    const std::string played(
         "press 600 600\n"
         "tick 50\n"  // the first rings are gone by tick 36: the pond rests until the next press
         "press 1200 900 4\ntick 3\npress 450 1350 2\ntick 2\npress 1500.5 300.25 3\ntick 6\n");

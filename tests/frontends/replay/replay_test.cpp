@@ -8,10 +8,9 @@ namespace movra::replay {
 namespace {
 
 std::string Trace(const std::string& script, bool levels = false) {
-    std::istringstream in(script);
     std::string out;
     Replay replay;
-    replay.Run(script::ReadScript(in), [&](const std::string& lines) { out += lines; }, levels);
+    replay.Run(script::ReadScript(script), [&](const std::string& lines) { out += lines; }, levels);
     return out;
 }
 

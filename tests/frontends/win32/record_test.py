@@ -123,12 +123,19 @@ class RecordAndPlayTest(unittest.TestCase):
     def test_a_bad_record_file_or_play_script_is_status_2_before_any_window_overwriting_nothing(self):
         with tempfile.TemporaryDirectory() as work:
             kept, bad = os.path.join(work, "kept.txt"), os.path.join(work, "bad.txt")
-            for name, text in ((kept, "tick 1\n"), (bad, "tick 1\njump\n")):
+            japanese = os.path.join(work, "波紋.txt")  # the same bad script, named outside any code page's ASCII
+            for name, text in ((kept, "tick 1\n"), (bad, "tick 1\njump\n"), (japanese, "tick 1\njump\n")):
                 with open(name, "w") as file:
                     file.write(text)
             missing = windows_path(os.path.join(work, "no", "such.txt"))
+            # The same file by another spelling: only the file system can tell.
+            kept_again = windows_path(os.path.join(work, ".", "KEPT.TXT"))
             cases = ((["--record", missing], f"movra: cannot write {missing}: No such file or directory\n"),
-                     (["--record", windows_path(kept), "--play", windows_path(bad)], None))
+                     (["--record", windows_path(kept), "--play", windows_path(bad)], None),
+                     (["--play", windows_path(japanese)], f"movra: {windows_path(japanese)}:2: unknown command 'jump'\n"),
+                     (["--play", windows_path(work)], f"movra: cannot read {windows_path(work)}: Is a directory\n"),
+                     (["--play", windows_path(kept), "--record", kept_again],
+                      f"movra: cannot record into {kept_again}: it is the recording to play\n"))
             for arguments, error in cases:
                 done = WINE.run("wine", MOVRA, *arguments, check=False, timeout=30)
                 self.assertEqual(done.returncode, 2, arguments)
