@@ -40,7 +40,8 @@ function ReplayTrace(text) {
 
 // The page's clock, which runs only when a test says.
 let now = 0;
-performance.now = () => now;
+// Node 18 (Debian 12's) makes performance.now read-only to plain assignment.
+Object.defineProperty(performance, 'now', {value: () => now, configurable: true, writable: true});
 
 // A fresh module on stubs of the page's functions, on a canvas of density
 // device pixels per logical pixel. Its trace is movra-replay's: the
