@@ -5,9 +5,6 @@
 namespace movra::replay {
 namespace {
 
-// The window's Picture1 is 120 by 119 logical pixels inside its border.
-constexpr int PondWidthPixels = int(PondWidthTwips) / TwipsPerPixel;
-constexpr int PondHeightPixels = int(PondHeightTwips) / TwipsPerPixel;
 constexpr int TickMs = 100;
 
 std::string Levels(const Model& model) {

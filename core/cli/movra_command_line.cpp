@@ -24,7 +24,13 @@ HelpPage MovraHelp() {
               "ticks between them."},
              {{"play"}, "FILE",
               "Play a recording (a movra-replay script): its presses land on their ticks; your own "
-              "presses work alongside."}},
+              "presses work alongside."},
+             {{"zoom"}, "N",
+              "Show the window N times larger, 1 to 8, for this run (Ctrl with plus, minus or 0, or with the "
+              "mouse wheel, zooms too, and is remembered)."},
+             {{"full-screen"}, "", "Start in full screen (F11 toggles it, Escape leaves it)."},
+             {{"rain"}, "", "Let drops fall on the pond by themselves, about one a second."},
+             {{"rain-seed"}, "N", "Rain from the random sequence N (0 to 4294967295), the same every run."}},
             {}};
 }
 
@@ -74,6 +80,24 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
         commandLine.play = ReadScriptFile(Program, arguments.Value("play"), err);
         if (!commandLine.play) return {UsageStatus};
     }
+    if (arguments.IsSet("zoom")) {
+        const std::optional<long long> zoom = WholeNumber(arguments.Value("zoom"), 1, 8);
+        if (!zoom) {
+            err += UsageMessage(Program, "--zoom must be a whole number from 1 to 8.");
+            return {UsageStatus};
+        }
+        commandLine.zoom = int(*zoom);
+    }
+    if (arguments.IsSet("rain-seed")) {
+        const std::optional<long long> seed = WholeNumber(arguments.Value("rain-seed"), 0, 4294967295);
+        if (!seed) {
+            err += UsageMessage(Program, "--rain-seed must be a whole number from 0 to 4294967295.");
+            return {UsageStatus};
+        }
+        commandLine.rainSeed = std::uint32_t(*seed);
+    }
+    commandLine.fullScreen = arguments.IsSet("full-screen");
+    commandLine.rain = arguments.IsSet("rain") || commandLine.rainSeed;
     if (arguments.IsSet("record")) commandLine.record = arguments.Value("record");
     return commandLine;
 }

@@ -2,6 +2,7 @@
 // alike for every front end; the front end opens the recording itself.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ struct MovraCommandLine {
     std::optional<std::string> record = std::nullopt;  // --record's file (UTF-8)
     // --play: the recording's commands, read and checked.
     std::optional<std::vector<script::Command>> play = std::nullopt;
+    int zoom = 0;             // --zoom's factor for this run; 0 when not given
+    bool fullScreen = false;  // --full-screen
+    bool rain = false;        // --rain, or --rain-seed
+    std::optional<std::uint32_t> rainSeed = std::nullopt;
     Arguments arguments = {};  // as given, the front end's own options too
 };
 

@@ -1,6 +1,7 @@
 #include "core/cli/option_parser.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace movra::cli {
 namespace {
@@ -16,6 +17,14 @@ const Option* Find(const std::vector<Option>& options, const std::string& name) 
 std::string Arguments::Value(const std::string& key, const std::string& fallback) const {
     const auto found = values.find(key);
     return found == values.end() ? fallback : found->second;
+}
+
+std::optional<long long> WholeNumber(const std::string& text, long long min, long long max) {
+    long long number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc() || stop != end || number < min || number > max) return std::nullopt;
+    return number;
 }
 
 Arguments ParseArguments(const std::vector<Option>& options, const std::vector<std::string>& words) {

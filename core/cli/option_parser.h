@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct Arguments {
     // The value given last, or the fallback when the option was not given.
     std::string Value(const std::string& key, const std::string& fallback = "") const;
 };
+
+// A whole number from min to max, written in decimal and nothing else.
+std::optional<long long> WholeNumber(const std::string& text, long long min, long long max);
 
 // words: the arguments after the program's name. Throws a UsageError.
 Arguments ParseArguments(const std::vector<Option>& options, const std::vector<std::string>& words);

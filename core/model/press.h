@@ -11,6 +11,8 @@ namespace movra {
 // The pond's inner area, in twips (120 by 119 logical pixels).
 inline constexpr float PondWidthTwips = 1800;
 inline constexpr float PondHeightTwips = 1785;
+inline constexpr int PondWidthPixels = 120;  // logical pixels, 15 twips each
+inline constexpr int PondHeightPixels = 119;
 
 // Button codes, summed when several are held.
 inline constexpr int LeftButton = 1;
