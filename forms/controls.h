@@ -33,7 +33,9 @@ public:
     virtual ~PopupMenu() = default;
     // At the mouse position: (x, y) twips on the pond is where the press that
     // opened it was, for toolkits whose pointer is elsewhere (a recording).
-    virtual void Popup(float x, float y) = 0;
+    // byKeyboard: opened by a key, at the keyboard's cursor (x, y): shown
+    // there, its first item selected, as a menu opened from the keyboard is.
+    virtual void Popup(float x, float y, bool byKeyboard) = 0;
 };
 
 // The platform's help viewer.

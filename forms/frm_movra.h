@@ -9,6 +9,7 @@
 #include "forms/animation_timer.h"
 #include "forms/controls.h"
 #include "forms/form_follower.h"
+#include "forms/pond_cursor.h"
 
 namespace movra::forms {
 
@@ -28,9 +29,16 @@ public:
     // The events.
     void Load();
     void Timer1_Event();
-    // button: 1 left, 2 right, 4 middle, summed over the buttons held; x, y
-    // in twips from the pond's inner top-left corner (see PressPoint).
+    // The pointer pressed the pond: it hides the keyboard's cursor. button:
+    // 1 left, 2 right, 4 middle, summed over the buttons held; x, y in twips
+    // from the pond's inner top-left corner (see PressPoint).
     void Picture1_Event(int button, float x, float y);
+    // A press by another road (a recording's, the rain's): the same handler,
+    // the keyboard's cursor left as it is.
+    void Press(int button, float x, float y);
+    // A key of the pond's own (the form has the focus); fast: Ctrl or Shift
+    // held. Drop and Menu act as a left and a right press at the cursor.
+    void Key_Event(PondKey key, bool fast);
     void Menu_Event(MenuItem item);
     // The window is closed by the window system: its timer stops with it.
     void Unload();
@@ -46,12 +54,13 @@ public:
     const Model& model() const { return model_; }
     Model& model() { return model_; }
     AnimationTimer& Timer1() { return timer1_; }
+    const PondCursor& cursor() const { return cursor_; }
 
 private:
     // The design's handlers.
     void Form_Load();
     void Timer1_Timer();
-    void Picture1_MouseDown(int button, float x, float y);
+    void Picture1_MouseDown(int button, float x, float y, bool byKeyboard);
     void MnuHelp_Click();
     void MnuVersion_Click();
     void MnuEnd_Click();
@@ -73,6 +82,7 @@ private:
     Controls controls_;
     Model model_;
     AnimationTimer timer1_;
+    PondCursor cursor_;
     std::vector<FormFollower*> followers_;
     bool ended_ = false;
 };
