@@ -34,7 +34,31 @@ void FrmMovra::Timer1_Event() {
 }
 
 void FrmMovra::Picture1_Event(int button, float x, float y) {
-    Run([&] { Picture1_MouseDown(button, x, y); });
+    if (cursor_.Shown()) {
+        cursor_.Hide();
+        cursor_.Erase(model_, controls_.Picture1);
+        controls_.Picture1.Refresh();
+    }
+    Press(button, x, y);
+}
+
+void FrmMovra::Press(int button, float x, float y) {
+    Run([&] { Picture1_MouseDown(button, x, y, false); });
+}
+
+void FrmMovra::Key_Event(PondKey key, bool fast) {
+    if (ended_) return;
+    if (key == PondKey::Drop || key == PondKey::Menu) {
+        // As the press at the cell's centre would be, and recorded so.
+        const TwipsPoint centre = cursor_.Centre();
+        const int button = key == PondKey::Drop ? LeftButton : RightButton;
+        Run([&] { Picture1_MouseDown(button, centre.x, centre.y, true); });
+        return;
+    }
+    if (cursor_.Shown()) cursor_.Erase(model_, controls_.Picture1);
+    cursor_.Move(key, fast);
+    cursor_.Draw(controls_.Picture1);
+    controls_.Picture1.Refresh();
 }
 
 void FrmMovra::Menu_Event(MenuItem item) {
@@ -58,6 +82,7 @@ void FrmMovra::Repaint() {
             if (const Int16 shown = model_.ShownGrid(x, y); shown != 0)
                 controls_.Picture1.FillBox(float((x - 1) * CellTwips), float((y - 1) * CellTwips),
                                            float(x * CellTwips), float(y * CellTwips), RGB(0, 0, shown));
+    if (cursor_.Shown()) cursor_.Draw(controls_.Picture1);
     controls_.Picture1.Refresh();
 }
 
@@ -73,18 +98,20 @@ void FrmMovra::Form_Load() {
 void FrmMovra::Timer1_Timer() {
     TickUpdate(model_);
     DrawPass(model_, controls_.Picture1);
+    // The pass may have painted over the marker's cell.
+    if (cursor_.Shown()) cursor_.Draw(controls_.Picture1);
     controls_.Picture1.Refresh();
     // From here every tick would change nothing until a press: sleep instead.
     if (AtRest(model_)) timer1_.Sleep();
 }
 
-void FrmMovra::Picture1_MouseDown(int button, float x, float y) {
+void FrmMovra::Picture1_MouseDown(int button, float x, float y, bool byKeyboard) {
     const bool menu = PressPond(model_, Int16(button), x, y);
     if (!AtRest(model_)) timer1_.Wake();
     // Before the menu: a toolkit's menu may run the ticks after the press in
     // a loop of its own.
     Tell([&](FormFollower& follower) { follower.Pressed(button, x, y); });
-    if (menu) controls_.MnuFile.Popup(x, y);
+    if (menu) controls_.MnuFile.Popup(x, y, byKeyboard);
 }
 
 void FrmMovra::MnuHelp_Click() { controls_.help.OpenHelp(model_.AppDir + "Movra.hlp"); }

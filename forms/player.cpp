@@ -18,7 +18,7 @@ void Player::Ticked() {
 }
 
 void Player::Press(const std::vector<script::Command>& presses) {
-    for (const script::Command& press : presses) form_.Picture1_Event(press.button, press.x, press.y);
+    for (const script::Command& press : presses) form_.Press(press.button, press.x, press.y);
 }
 
 }  // namespace movra::forms

@@ -46,7 +46,7 @@ private:
         void Refresh() override {}
         void Set(int intervalMs) override;
         void Kill() override { armed = false; }
-        void Popup(float, float) override {
+        void Popup(float, float, bool) override {
             if (trace) trace("popup\n");
         }
         void OpenHelp(const std::string&) override {}

@@ -45,7 +45,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void MainWindow::Popup(float, float) { MnuFile->popup(QCursor::pos()); }
+void MainWindow::Popup(float, float, bool) { MnuFile->popup(QCursor::pos()); }
 
 void MainWindow::ShowVersion() {
     // One box at a time; once closed it is gone, and the next one loads afresh.

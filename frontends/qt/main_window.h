@@ -37,7 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Popup(float x, float y) override;
+    void Popup(float x, float y, bool byKeyboard) override;
     void ShowVersion() override;
 
     forms::FrmMovra form_;

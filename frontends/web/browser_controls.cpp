@@ -45,7 +45,7 @@ void PageTimer::Set(int intervalMs) { page_set_timer(intervalMs); }
 
 void PageTimer::Kill() { page_kill_timer(); }
 
-void PageControls::Popup(float x, float y) { page_popup(x, y); }
+void PageControls::Popup(float x, float y, bool) { page_popup(x, y); }
 
 // The site serves Movra.hlp as help.html, which the browser shows as a page.
 void PageControls::OpenHelp(const std::string&) { page_open_help(); }

@@ -37,7 +37,7 @@ public:
 // The popup menu, the help and about panels, and the page's end.
 class PageControls : public forms::PopupMenu, public forms::HelpViewer, public forms::AboutBox, public forms::Runtime {
 public:
-    void Popup(float x, float y) override;
+    void Popup(float x, float y, bool byKeyboard) override;
     void OpenHelp(const std::string& path) override;
     void ShowVersion() override;
     std::int64_t NowMs() override;

@@ -55,7 +55,7 @@ void MovraWindow::Show() {
     SetFocus(Picture1.hwnd());
 }
 
-void MovraWindow::Popup(float, float) {
+void MovraWindow::Popup(float, float, bool) {
     POINT at;
     GetCursorPos(&at);
     TrackPopupMenu(MnuFile, 0, at.x, at.y, 0, hwnd_, nullptr);

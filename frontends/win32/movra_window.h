@@ -27,7 +27,7 @@ public:
     bool TakesDialogKey(MSG& message) { return version_.TakesDialogKey(message); }
 
     // At the cursor, wherever the press was.
-    void Popup(float x, float y) override;
+    void Popup(float x, float y, bool byKeyboard) override;
 
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -15,7 +15,9 @@ struct FakeControls : PictureBox, TimerDevice, PopupMenu, HelpViewer, AboutBox, 
     void Refresh() override {}
     void Set(int intervalMs) override { log.push_back("timer " + std::to_string(intervalMs)); }
     void Kill() override { log.push_back("timer off"); }
-    void Popup(float x, float y) override { log.push_back("popup " + std::to_string(int(x)) + " " + std::to_string(int(y))); }
+    void Popup(float x, float y, bool byKeyboard) override {
+        log.push_back(std::string(byKeyboard ? "key " : "") + "popup " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+    }
     void OpenHelp(const std::string& path) override { log.push_back("help " + path); }
     void ShowVersion() override { log.push_back("version"); }
     std::int64_t NowMs() override { return now; }
