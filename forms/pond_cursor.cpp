@@ -34,7 +34,7 @@ void PondCursor::Move(PondKey key, bool fast) {
 }
 
 TwipsPoint PondCursor::Centre() const {
-    return {float((column_ - 1) * CellTwips + CellTwips / 2), float((row_ - 1) * CellTwips + CellTwips / 2)};
+    return {float((column_ - 1) * CellTwips), float((row_ - 1) * CellTwips)};
 }
 
 void PondCursor::Draw(PictureBox& picture) const {

@@ -21,7 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // The cell's centre, in twips: where a key's press lands.
+    // Where a key's press lands, in twips: the centre of the points whose
+    // press selects the cell. The press rule is centred on cell corners, so
+    // that is the drawn cell's top-left corner; its middle is a tie, which
+    // rounds to the next cell for an odd column or row.
     TwipsPoint Centre() const;
 
     // The marker over the cell, in colours that show on every level.
