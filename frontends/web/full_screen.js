@@ -13,6 +13,7 @@ export function watchFullScreen(button, container, canvas, pond, fittingFactor) 
     canvas.style.cssText = factor ? `left: ${css((width - POND_WIDTH * factor) / 2)}; top: ${
       css((height - POND_HEIGHT * factor) / 2)}; width: ${css(POND_WIDTH * factor)}; height: ${css(POND_HEIGHT * factor)}` : '';
     pond.setFullScreen(factor);
+    if (factor) canvas.focus();  // the command's button is gone: the pond takes its keys
   }
   document.addEventListener('fullscreenchange', place);
   window.addEventListener('resize', place);
