@@ -21,8 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // The cell's centre, in twips: where a key's press lands.
-    TwipsPoint Centre() const;
+    // Where a key's press lands, in twips: a quarter of a cell in from the
+    // cell's top-left corner. Not its centre: the press rule rounds the
+    // centre, a tie, to the even neighbour, half the time the next cell.
+    TwipsPoint PressAt() const;
 
     // The marker over the cell, in colours that show on every level.
     void Draw(PictureBox& picture) const;
