@@ -21,11 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // Where a key's press lands, in twips: the centre of the points whose
-    // press selects the cell. The press rule is centred on cell corners, so
-    // that is the drawn cell's top-left corner; its middle is a tie, which
-    // rounds to the next cell for an odd column or row.
-    TwipsPoint Centre() const;
+    // Where a key's press lands, in twips: a quarter of a cell in from the
+    // cell's top-left corner. Not its centre: the press rule rounds the
+    // centre, a tie, to the even neighbour, half the time the next cell.
+    TwipsPoint PressAt() const;
 
     // The marker over the cell, in colours that show on every level.
     void Draw(PictureBox& picture) const;

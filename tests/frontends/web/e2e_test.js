@@ -192,7 +192,7 @@ test('the page in headless Chromium', async (t) => {
         assert.equal(await status(), 'menu open');
         const menu = await fresh.locator('#menu').boundingBox();
         const box = await fresh.locator('#pond').boundingBox();
-        assert.deepEqual([menu.x, menu.y], [box.x + 17 * 4, box.y + 16 * 4], 'the menu not at the cursor\'s cell');
+        assert.deepEqual([menu.x, menu.y], [box.x + 17 * 4 + 1, box.y + 16 * 4 + 1], 'the menu not at the cursor\'s cell');
         const focused = () => fresh.evaluate(() => document.activeElement.dataset.command ?? document.activeElement.id);
         assert.equal(await focused(), 'help');
         await fresh.keyboard.press('ArrowDown');
@@ -210,8 +210,8 @@ test('the page in headless Chromium', async (t) => {
         assert.deepEqual(scrolled, [0, 0]);
 
         const presses = (await fresh.evaluate(() => movraPage.recording())).split('\n').filter((line) => line.startsWith('press'));
-        // Where a press selects the cell, twips: a drop, then the two menus' right presses.
-        assert.deepEqual(presses, ['press 1020 960 1', 'press 1020 960 2', 'press 1020 960 2']);
+        // A quarter of a cell into the cell, twips: a drop, then the two menus' right presses.
+        assert.deepEqual(presses, ['press 1035 975 1', 'press 1035 975 2', 'press 1035 975 2']);
       } finally {
         await fresh.close();
       }

@@ -278,19 +278,6 @@ test('the C interface', async (t) => {
     assert.deepEqual(presses, ['press 300 300 1', 'tick 5', 'press 935 455 1', '']);
   });
 
-  await t.test('a key\'s drop lands on the cursor\'s cell, odd or even, recorded as the press that selects it', async () => {
-    // From the first cell (15, 15): none, right, right and down.
-    for (const [moves, col, row] of [[[], 15, 15], [[1], 16, 15], [[1, 3], 16, 16]]) {
-      const {core, page} = await Fresh();
-      for (const key of moves) core._movra_key(key, false);
-      assert.equal(core._movra_key(8, false), col * 32 + row);
-      page.tick(2);
-      const [x, y] = [(col - 1) * 60, (row - 1) * 60];
-      assert.ok(page.lines.includes(`box ${x} ${y} ${x + 60} ${y + 60} ${RING}`), `no ring on cell ${col}, ${row}`);
-      assert.match(page.recording(), new RegExp(`\npress ${x} ${y} 1\n`));
-    }
-  });
-
   await t.test('rain drops presses by itself, which replay to the pond it showed, on over a recording, until stopped', async () => {
     const {core, page} = await Fresh();
     const drops = () => (page.recording().match(/^press .* 1$/gm) ?? []).length;
