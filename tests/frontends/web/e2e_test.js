@@ -179,6 +179,12 @@ test('the page in headless Chromium', async (t) => {
         await fresh.keyboard.press('Tab');
         assert.deepEqual(await fresh.evaluate(() => [document.activeElement.id, document.activeElement.matches(':focus-visible')]),
             ['pond', true]);
+        // Whether the pond's keys were kept from the browser (which would scroll or open its menu).
+        await fresh.evaluate(() => {
+          window.keptKeys = [];
+          document.addEventListener('keydown', (e) => e.target.id === 'pond' && !['Shift', 'Control'].includes(e.key) &&
+              keptKeys.push(e.defaultPrevented || e.key));
+        });
         for (const key of ['ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown']) await fresh.keyboard.press(key);
         assert.equal(await status(), 'column 18, row 17');
         for (const ratio of [1, 3]) await seen(ratio, 'calm');
@@ -206,8 +212,11 @@ test('the page in headless Chromium', async (t) => {
         assert.equal(await focused(), 'about-ok');
         await fresh.keyboard.press('Enter');
         assert.equal(await focused(), 'pond', 'the about box did not give the focus back');
-        const scrolled = await fresh.evaluate(() => [scrollX, scrollY]);
-        assert.deepEqual(scrolled, [0, 0]);
+        for (const key of ['End', 'PageDown']) await fresh.keyboard.press(key);
+        assert.equal(await status(), 'column 29, row 29');
+        for (const key of ['Home', 'PageUp', 'Control+ArrowRight', 'Shift+ArrowDown']) await fresh.keyboard.press(key);
+        assert.equal(await status(), 'column 6, row 6');
+        assert.deepEqual(await fresh.evaluate(() => keptKeys), Array(14).fill(true));
 
         const presses = (await fresh.evaluate(() => movraPage.recording())).split('\n').filter((line) => line.startsWith('press'));
         // A quarter of a cell into the cell, twips: a drop, then the two menus' right presses.
