@@ -111,6 +111,9 @@ test('the page in headless Chromium', async (t) => {
 
     await t.test('a click drops a source and a ring spreads round it', async () => {
       await page.mouse.click(...at(64, 36));  // column 17, row 10
+      // The pond takes the focus for its keys, without the keyboard's ring.
+      assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.activeElement.matches(':focus-visible')]),
+          ['pond', false]);
       await waitTicks(6);
       const state = await page.evaluate(ReadPond);
       assert.equal(state.wrongCount, 0, state.wrong.join('\n'));
