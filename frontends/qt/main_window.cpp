@@ -75,7 +75,9 @@ void MainWindow::SetFullScreen(bool on) {
         showFullScreen();
     } else {
         showNormal();
-        ApplyZoom(zoom_);
+        // Sized now, while still at the screen's corner, the window would
+        // stay there: it is fixed again once it is given back its place.
+        if (size() == ClientSize * zoom_) ApplyZoom(zoom_);
     }
 }
 
@@ -126,7 +128,10 @@ void MainWindow::wheelEvent(QWheelEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    if (isFullScreen()) Picture1->FillParent();
+    if (isFullScreen())
+        Picture1->FillParent();
+    else if (minimumSize() != maximumSize())  // back from full screen
+        ApplyZoom(zoom_);
     QWidget::resizeEvent(event);
 }
 
