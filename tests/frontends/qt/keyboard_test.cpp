@@ -7,7 +7,6 @@
 
 #include "core/script/script.h"
 #include "forms/recorder.h"
-#include "forms/replay.h"
 #include "tests/frontends/qt/program_fixture.h"
 
 namespace movra {
@@ -61,15 +60,9 @@ TEST_F(ProgramTest, TheKeysDropAtTheCursorsCellAsRecordedPressesAndTheCursorGoes
     // The cells' top-left corners, in twips, which the press rule maps to
     // them; then the mouse's.
     EXPECT_EQ(presses, (std::vector<std::pair<float, float>>{{960, 1140}, {0, 840}, {1200, 600}}));
-    std::optional<QImage> replayed;
-    replay::Replay().Run(recording, {}, false, [&](long, const ImageSurface& image) {
-        replayed = QImage(reinterpret_cast<const uchar*>(image.pixels()), image.width(), image.height(),
-                          QImage::Format_RGB32)
-                       .copy(0, 0, 116, 116);
-    });
     // The marker gone, the window shows the very pond the recording replays to.
     pond = form->Picture1->grab().toImage().copy(1, 1, 116, 116).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(pond, replayed);
+    EXPECT_EQ(pond, ReplayedPond(recording).copy(0, 0, 116, 116));
 }
 
 TEST_F(ProgramTest, ShiftF10AndTheMenuKeyOpenTheMenuAtTheCursorWithItsFirstItemSelected) {

@@ -9,7 +9,6 @@
 #include <QWheelEvent>
 
 #include "core/script/script.h"
-#include "forms/replay.h"
 #include "tests/frontends/qt/program_fixture.h"
 
 namespace movra {
@@ -28,17 +27,12 @@ void Press(QWidget* widget, QPoint at) {
 
 // Counts the pixels of shown's painted cells, from its (left, top) and factor
 // times enlarged, that differ from the replay's picture after the commands.
-int DifferingPixels(const QImage& shown, QPoint topLeft, int factor, std::vector<Command> commands) {
-    std::optional<QImage> replayed;
-    replay::Replay().Run(commands, {}, false, [&](long, const ImageSurface& pond) {
-        replayed = QImage(reinterpret_cast<const uchar*>(pond.pixels()), pond.width(), pond.height(),
-                          QImage::Format_RGB32)
-                       .copy();
-    });
+int DifferingPixels(const QImage& shown, QPoint topLeft, int factor, const std::vector<Command>& commands) {
+    const QImage replayed = ReplayedPond(commands);
     int differing = 0;
     for (int y = 0; y < CellsAcross * factor; ++y)
         for (int x = 0; x < CellsAcross * factor; ++x)
-            differing += shown.pixel(topLeft + QPoint(x, y)) != replayed->pixel(x / factor, y / factor);
+            differing += shown.pixel(topLeft + QPoint(x, y)) != replayed.pixel(x / factor, y / factor);
     return differing;
 }
 
