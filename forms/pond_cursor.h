@@ -21,10 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // Where a key's press lands, in twips: the cell's top-left corner, the
-    // middle of the points that the press rule maps to this cell (its
-    // centre would be a tie, half the time given to the next cell).
-    TwipsPoint PressPoint() const;
+    // Where a key's press lands, in twips: a quarter of a cell in from the
+    // cell's top-left corner. Not its centre: the press rule rounds the
+    // centre, a tie, to the even neighbour, half the time the next cell.
+    TwipsPoint PressAt() const;
 
     // The marker over the cell, in colours that show on every level.
     void Draw(PictureBox& picture) const;

@@ -57,9 +57,9 @@ TEST_F(ProgramTest, TheKeysDropAtTheCursorsCellAsRecordedPressesAndTheCursorGoes
     std::vector<std::pair<float, float>> presses;
     for (const script::Command& command : recording)
         if (command.kind == script::Command::Press) presses.emplace_back(command.x, command.y);
-    // The cells' top-left corners, in twips, which the press rule maps to
-    // them; then the mouse's.
-    EXPECT_EQ(presses, (std::vector<std::pair<float, float>>{{960, 1140}, {0, 840}, {1200, 600}}));
+    // A quarter of a cell in from the cells' corners, in twips, which the
+    // press rule maps to them; then the mouse's.
+    EXPECT_EQ(presses, (std::vector<std::pair<float, float>>{{975, 1155}, {15, 855}, {1200, 600}}));
     // The marker gone, the window shows the very pond the recording replays to.
     pond = form->Picture1->grab().toImage().copy(1, 1, 116, 116).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(pond, ReplayedPond(recording).copy(0, 0, 116, 116));
@@ -68,7 +68,7 @@ TEST_F(ProgramTest, TheKeysDropAtTheCursorsCellAsRecordedPressesAndTheCursorGoes
 TEST_F(ProgramTest, ShiftF10AndTheMenuKeyOpenTheMenuAtTheCursorWithItsFirstItemSelected) {
     form->Picture1->setFocus();
     Key(form->Picture1, Qt::Key_End);  // column 29, row 15
-    const QPoint cursor = form->Picture1->mapToGlobal(QPoint(1 + 28 * 4, 1 + 14 * 4));
+    const QPoint cursor = form->Picture1->mapToGlobal(QPoint(1 + 28 * 4 + 1, 1 + 14 * 4 + 1));
     Key(form->Picture1, Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::activePopupWidget(), form->MnuFile);
     EXPECT_EQ(form->MnuFile->activeAction(), form->MnuHelp);
