@@ -69,18 +69,6 @@ TEST_F(FormTest, ARightPressOpensTheMenuWhereItWasAfterTheFollowersAndStirsNothi
     form.Unfollow(follower);
 }
 
-TEST_F(FormTest, TheDropKeyPlacesTheSourceOnTheCursorsCellInOddAndEvenColumnsAndRows) {
-    form.Key_Event(PondKey::Home, false);
-    form.Key_Event(PondKey::PageUp, false);
-    for (int slot = 1; slot <= SourceSlots; ++slot) {
-        form.Key_Event(PondKey::Drop, false);
-        EXPECT_EQ(form.model().Sources(slot).X, form.cursor().Column()) << "slot " << slot;
-        EXPECT_EQ(form.model().Sources(slot).Y, form.cursor().Row()) << "slot " << slot;
-        form.Key_Event(PondKey::Right, false);
-        form.Key_Event(PondKey::Down, slot % 3 == 0);
-    }
-}
-
 TEST_F(FormTest, TheMenusCommandsOpenTheHelpBesideTheProgramAndTheAboutBoxAndEnd) {
     Follower follower(fake.log);
     form.Follow(follower);
