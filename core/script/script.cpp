@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <system_error>
 
 #include "core/files/file_system.h"
+#include "core/script/decimal.h"
 #include "core/model/press.h"
 
 namespace movra::script {
@@ -29,28 +28,18 @@ bool IsDecimal(const std::string& word) {
     return digits > 0 && points <= 1;
 }
 
-// The C library reads and writes the decimal point of its locale, which a Qt
-// program sets from the environment: a word's '.' is put in that form.
-std::string LocalNumber(std::string_view word) {
-    const std::string point = std::localeconv()->decimal_point;
-    std::string local;
-    for (char c : word) local += c == '.' ? point : std::string(1, c);
-    return local;
-}
-
-float Parse(const char* text, char** end, float) { return std::strtof(text, end); }
-double Parse(const char* text, char** end, double) { return std::strtod(text, end); }
+float Parse(const std::string& word, float) { return ReadFloat(word); }
+double Parse(const std::string& word, double) { return ReadDouble(word); }
 
 // Press positions are read straight into single precision, as the press
 // handler takes them, so that a recorded position reads back bit for bit
-// (strtof rounds correctly). A number too large for the type, or so small
-// that it reads as zero, is refused.
+// (the reader rounds correctly). A number too large for the type, or so
+// small that it reads as zero, is refused.
 template <typename Value>
 Value Number(const std::string& word, int line, const char* what) {
-    const std::string local = LocalNumber(word);
-    char* end = nullptr;
-    const Value value = IsDecimal(word) ? Parse(local.c_str(), &end, Value()) : 0;
-    const bool read = end == local.c_str() + local.size() && !std::isinf(value) &&
+    const bool decimal = IsDecimal(word);
+    const Value value = decimal ? Parse(word, Value()) : 0;
+    const bool read = decimal && !std::isinf(value) &&
                       (value != 0 || word.find_first_of("123456789") == std::string::npos);
     if (!read) throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
     return value;
