@@ -1,14 +1,10 @@
 #include "core/script/script.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <memory>
-#include <system_error>
 
-#include "core/files/file_system.h"
-#include "core/script/decimal.h"
 #include "core/model/press.h"
+#include "core/script/decimal.h"
 
 namespace movra::script {
 namespace {
@@ -110,20 +106,6 @@ std::vector<Command> ReadScript(std::FILE* file) {
     while (!std::feof(file) && !std::ferror(file)) text.append(buffer, std::fread(buffer, 1, sizeof buffer, file));
     if (std::ferror(file)) text.erase(text.rfind('\n') + 1);  // npos + 1: nothing whole
     return ReadScript(std::string_view(text));
-}
-
-std::vector<Command> LoadScript(const std::string& name) {
-    const auto fail = [&](int error) { throw std::system_error(error, std::generic_category(), "cannot read " + name); };
-    // A directory opens on some systems and fails only at the first read;
-    // elsewhere it fails to open with a vaguer reason.
-    if (files::IsDirectory(name)) fail(EISDIR);
-    errno = 0;
-    // Text mode, as a stream opened it: on Windows "\r\n" reads as "\n" and Ctrl+Z ends the file.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenFile(name, "r"), std::fclose);
-    if (!file) fail(errno ? errno : EIO);
-    std::vector<Command> commands = ReadScript(file.get());
-    if (std::ferror(file.get())) fail(EIO);
-    return commands;
 }
 
 }  // namespace movra::script
