@@ -90,7 +90,7 @@ private:
 
     // Keeps the rain's drops for the trace, which writes them after the
     // lines of the tick that they follow.
-    struct DropTrace : forms::FormFollower {
+    struct DropTrace final : forms::FormFollower {
         void Pressed(int button, float x, float y) override;
         std::string lines;
     };

@@ -10,6 +10,7 @@
 #include "frontends/replay/gif_writer.h"
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
+#include "core/cli/rain_seed.h"
 #include "frontends/replay/png_file.h"
 #include "forms/replay.h"
 #include "core/model/runtime_error.h"
@@ -54,7 +55,7 @@ const HelpPage& Help() {
          {{"scale"}, "N", "Enlarge images N times, 1 to 16 (default 1)."},
          {{"trace"}, "", "With --png or --gif, print the trace too (left out otherwise)."},
          {{"rain"}, "", "Let drops fall by themselves, as the window's --rain does; each is printed as 'press X Y 1' after the lines of the tick it follows."},
-         {{"rain-seed"}, "N", "Rain from the random sequence N (0 to 4294967295), the same every run."}},
+         RainSeedOption},
         {{"SCRIPT", "The script file; standard input if absent or '-'."}}};
     return page;
 }
@@ -79,13 +80,8 @@ Options ReadOptions(const Arguments& arguments) {
     const std::optional<long long> scale = WholeNumber(arguments.Value("scale", "1"), 1, 16);
     if (!scale) throw Stop{UsageMessage(Program, "--scale must be a whole number from 1 to 16.")};
     options.scale = int(*scale);
-    if (arguments.IsSet("rain-seed")) {
-        const std::optional<long long> seed = WholeNumber(arguments.Value("rain-seed"), 0, 4294967295);
-        if (!seed) throw Stop{UsageMessage(Program, "--rain-seed must be a whole number from 0 to 4294967295.")};
-        options.rainSeed = std::uint32_t(*seed);
-    } else if (arguments.IsSet("rain")) {
-        options.rainSeed = movra::forms::Rain::ClockSeed();
-    }
+    if (std::string error; !ReadRainSeed(arguments, Program, options.rainSeed, error)) throw Stop{error};
+    if (!options.rainSeed && arguments.IsSet("rain")) options.rainSeed = movra::forms::Rain::ClockSeed();
     if (arguments.positional.size() > 1)
         throw Stop{UsageMessage(Program, "Unexpected argument '" + arguments.positional[1] + "'.")};
     if (!arguments.positional.empty()) options.script = arguments.positional.front();
