@@ -14,6 +14,7 @@ const test = require('node:test');
 
 const root = path.resolve(__dirname, '../../..');
 const createMovra = require(path.join(root, 'build/web/movra.js'));
+const wasmBinary = fs.readFileSync(path.join(root, 'build/web/movra.wasm'));
 const scriptsDir = path.join(__dirname, 'scripts');
 const scripts = fs.readdirSync(scriptsDir).filter((name) => name.endsWith('.txt')).sort();
 const CALM = 200 * 65536;
@@ -53,6 +54,7 @@ async function Fresh(density = 1) {
   Object.defineProperty(page, 'timer', {get: () => page.timers[0] ?? null});
   const twips = (device) => (device * 15) / page.density;
   const core = await createMovra({
+    wasmBinary,  // the page's module is for browsers, which fetch it themselves
     fillRect(left, top, width, height, colour) {
       if (left === 0 && top === 0 && width === Math.round(120 * page.density)) page.lines.push('blank');
       else page.lines.push(`box ${twips(left)} ${twips(top)} ${twips(left + width)} ${twips(top + height)} ${colour}`);
