@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Emscripten's optimiser needs Node.js modules from Debian's own folder.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-# The page's GIF encoder, again whenever the lock file is newer than what npm installed.
-[ frontends/web/node_modules/.package-lock.json -nt frontends/web/package-lock.json ] || (cd frontends/web && npm ci --no-audit --no-fund)
+# Made afresh, so that no file left from an earlier build is served or kept.
+rm -rf build/wasm/frontends/web/site
 emcmake cmake -S . -B build/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" \
     -DMOVRA_WITH_QT=OFF -DMOVRA_TESTS=OFF -DMOVRA_BENCH=OFF >/dev/null
 cmake --build build/wasm

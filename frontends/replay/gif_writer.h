@@ -1,11 +1,12 @@
-// An animated GIF written frame by frame, looping, at a fixed delay per frame.
+// An animated GIF file written frame by frame, looping, at a fixed delay per frame.
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <string>
 
+#include "core/render/gif_encoder.h"
 #include "core/render/image_surface.h"
-
-struct GifFileType;
 
 namespace movra::replay {
 
@@ -14,20 +15,20 @@ public:
     // Opens the file at once, so an unwritable path fails before any frame,
     // with a std::system_error that carries the system's reason.
     GifWriter(const std::string& path, int width, int height, int delayCentiseconds);
-    ~GifWriter();
-    GifWriter(const GifWriter&) = delete;
-    GifWriter& operator=(const GifWriter&) = delete;
 
-    // Each frame carries its own palette of exactly its colours (the pond has
-    // far fewer than 256), so nothing is dithered or approximated.
     void Add(const ImageSurface& frame);
     // Finishes the file; throws if that fails.
     void Close();
 
 private:
-    GifFileType* gif_;
-    int width_, height_, delay_;
-    bool started_ = false;
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    void Write();
+
+    std::string path_;
+    std::unique_ptr<std::FILE, Closer> file_;
+    GifEncoder encoder_;
 };
 
 }  // namespace movra::replay

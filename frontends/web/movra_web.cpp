@@ -10,7 +10,7 @@
 #include "core/model/press.h"
 #include "core/render/rgb.h"
 #include "forms/zoom.h"
-#include "frontends/web/gif_frames.h"
+#include "frontends/web/session_gif.h"
 #include "frontends/web/web_program.h"
 
 namespace {
@@ -93,14 +93,17 @@ EMSCRIPTEN_KEEPALIVE int movra_shown_colour(int col, int row) {
 }
 
 // The GIF of the session so far at scale device pixels per logical pixel,
-// or nullptr when it has more than maxFrames ticks: its frames one by one
-// from movra_gif_frame, until nullptr; then movra_gif_close.
-EMSCRIPTEN_KEEPALIVE movra::web::GifFrames* movra_gif_open(double scale, int maxFrames) {
+// or nullptr when it has more than maxFrames ticks: movra_gif_frame adds its
+// frames one by one until it returns 0; then movra_gif_bytes and
+// movra_gif_size give the file, until movra_gif_close.
+EMSCRIPTEN_KEEPALIVE movra::web::SessionGif* movra_gif_open(double scale, int maxFrames) {
     const auto script = movra::script::ReadScript(program->Recording());
     if (ScriptTicks(script) > maxFrames) return nullptr;
-    return new movra::web::GifFrames(script, scale);
+    return new movra::web::SessionGif(script, scale);
 }
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* movra_gif_frame(movra::web::GifFrames* gif) { return gif->Next(); }
-EMSCRIPTEN_KEEPALIVE void movra_gif_close(movra::web::GifFrames* gif) { delete gif; }
+EMSCRIPTEN_KEEPALIVE int movra_gif_frame(movra::web::SessionGif* gif) { return gif->Next(); }
+EMSCRIPTEN_KEEPALIVE const char* movra_gif_bytes(movra::web::SessionGif* gif) { return gif->Bytes().data(); }
+EMSCRIPTEN_KEEPALIVE int movra_gif_size(movra::web::SessionGif* gif) { return int(gif->Bytes().size()); }
+EMSCRIPTEN_KEEPALIVE void movra_gif_close(movra::web::SessionGif* gif) { delete gif; }
 
 }  // extern "C"

@@ -7,7 +7,11 @@
 #include <QImageReader>
 #include <QFile>
 #include <QProcess>
+#include <QBuffer>
 #include <QTemporaryDir>
+#include <random>
+
+#include "core/render/gif_encoder.h"
 
 namespace {
 
@@ -129,6 +133,30 @@ TEST(ReplayProgram, ImagesShowThePaintedCellsEnlargedWholePixels) {
     EXPECT_EQ(animation.nextImageDelay(), 100);
     EXPECT_EQ(animation.read().pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 200));
     EXPECT_EQ(animation.read().pixel(16 * 12 + 6, 8 * 12 + 6), qRgb(0, 0, 235));
+}
+
+// Far more codes than the 12-bit table holds, so that it starts afresh many
+// times, and palettes of 256, 1 and 3 colours: a decoder reads every pixel back.
+TEST(GifEncoderTest, FramesOfManyOrFewColoursDecodeToTheirExactPixels) {
+    const int width = 360, height = 357;
+    std::mt19937 random(1);
+    std::vector<std::vector<std::uint32_t>> frames(3, std::vector<std::uint32_t>(width * height, 0xff0000c8));
+    for (std::uint32_t& pixel : frames[0]) pixel = 0xff000000 | (random() % 256) * 0x010101;
+    frames[2][0] = 0xffffff00;
+    frames[2][width * height - 1] = 0xfff0f0f0;
+    movra::GifEncoder encoder(width, height, 10);
+    for (const auto& frame : frames) encoder.Add(frame.data());
+    encoder.Finish();
+    QByteArray bytes = QByteArray::fromStdString(encoder.Take());
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "gif");
+    for (const auto& frame : frames) {
+        const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(image.size(), QSize(width, height)) << reader.errorString().toStdString();
+        int wrong = 0;
+        for (int i = 0; i < width * height; ++i) wrong += image.pixel(i % width, i / width) != frame[i];
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 }  // namespace
