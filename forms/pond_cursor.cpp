@@ -33,8 +33,8 @@ void PondCursor::Move(PondKey key, bool fast) {
     shown_ = true;
 }
 
-TwipsPoint PondCursor::Centre() const {
-    return {float((column_ - 1) * CellTwips + CellTwips / 2), float((row_ - 1) * CellTwips + CellTwips / 2)};
+TwipsPoint PondCursor::Target() const {
+    return {float((column_ - 1) * CellTwips), float((row_ - 1) * CellTwips)};
 }
 
 void PondCursor::Draw(PictureBox& picture) const {

@@ -21,8 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // The cell's centre, in twips: where a key's press lands.
-    TwipsPoint Centre() const;
+    // Where a key's press lands, in twips: the cell's top-left corner, which
+    // the press rule (centred on corners) maps to the cell itself. Its centre
+    // would fall on the next cell in every odd column and row.
+    TwipsPoint Target() const;
 
     // The marker over the cell, in colours that show on every level.
     void Draw(PictureBox& picture) const;
