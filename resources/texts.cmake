@@ -13,6 +13,10 @@ set(MOVRA_MNU_HELP "Movraﾍﾙﾌﾟ(&H)")
 set(MOVRA_MNU_VERSION "ﾊﾞｰｼﾞｮﾝ情報(&A)")
 set(MOVRA_MNU_END "終了(&X)")
 
+# The pond's accessible name and description, for screen readers.
+set(MOVRA_POND_NAME "Movra pond")
+set(MOVRA_POND_DESCRIPTION "Arrow keys move the cursor; Space or Enter drops a ripple; Shift+F10 opens the menu; Ctrl+plus and Ctrl+minus zoom; F11 full screen.")
+
 set(MOVRA_FONT_MINCHO "ＭＳ Ｐ明朝")
 set(MOVRA_FONT_GOTHIC "ＭＳ Ｐゴシック")
 
