@@ -344,6 +344,7 @@ class WindowTest(unittest.TestCase):
         WINE.set_dpi(96)
         program = WINE.start("--zoom", "2")
         window = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", window)  # as a window manager gives it
         left, top = self.inner_area(window, 96, 2)
         time.sleep(1)
         size = px(1740, 192)  # 8-pixel cells
@@ -413,6 +414,7 @@ class WindowTest(unittest.TestCase):
         # wheel, and Ctrl+0.
         program = WINE.start("--rain-seed", "7")
         window = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", window)
         left, top = self.inner_area(window, 96, 3)
         time.sleep(2.5)  # drops fall 0.1 to 1.9 s apart, and ring for 3 s
         size = px(1740, 288)
