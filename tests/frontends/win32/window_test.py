@@ -77,6 +77,12 @@ class Wine:
         return subprocess.Popen(["wine", MOVRA, *arguments], env=self.env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
+    def stop(self, program):
+        """Ends the program, and every window of the prefix with it."""
+        program.kill()
+        program.wait()
+        self.run("wineserver", "-k", check=False)
+
     def windows(self, name=None):
         found = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{name}$" if name else "", check=False)
         return found.stdout.decode().split()
@@ -317,9 +323,7 @@ class WindowTest(unittest.TestCase):
         WINE.wait_window("Movra ヘルプ")  # the viewer's caption is the help file's own title
         time.sleep(1)
         WINE.screen("96-help")
-        program.kill()
-        program.wait()
-        WINE.run("wineserver", "-k", check=False)
+        WINE.stop(program)
 
     def test_at_96_dpi_4_pixel_cells(self):
         self.check_window(96, 1, 1)
@@ -336,9 +340,7 @@ class WindowTest(unittest.TestCase):
         size = px(1740, 288)
         calm = replay_frames("tick 1\n", 3, 1, size, size)[0]
         self.assertEqual(WINE.screen("144-2x-calm").crop(left, top, size, size), calm)
-        program.kill()
-        program.wait()
-        WINE.run("wineserver", "-k", check=False)
+        WINE.stop(program)
 
     def test_zoomed_by_option_keys_and_wheel_full_screen_and_the_zoom_chosen_kept(self):
         WINE.set_dpi(96)
@@ -406,9 +408,7 @@ class WindowTest(unittest.TestCase):
         WINE.screen("96-3x-menu-by-key")
         WINE.xdotool("key", "Return")
         WINE.wait_window("Movra ヘルプ")
-        program.kill()
-        program.wait()
-        WINE.run("wineserver", "-k", check=False)
+        WINE.stop(program)
 
         # The next start is at the zoom chosen, in the rain; Ctrl and the
         # wheel, and Ctrl+0.
@@ -428,9 +428,7 @@ class WindowTest(unittest.TestCase):
         time.sleep(0.5)
         self.inner_area(window, 96, 1)
         self.assertEqual(WINE.stored_zoom(), 1)
-        program.kill()
-        program.wait()
-        WINE.run("wineserver", "-k", check=False)
+        WINE.stop(program)
 
 
 if __name__ == "__main__":
