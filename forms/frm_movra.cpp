@@ -49,10 +49,10 @@ void FrmMovra::Press(int button, float x, float y) {
 void FrmMovra::Key_Event(PondKey key, bool fast) {
     if (ended_) return;
     if (key == PondKey::Drop || key == PondKey::Menu) {
-        // As the press on the cell would be, and recorded so.
-        const TwipsPoint target = cursor_.Target();
+        // As a press in the cursor's cell would be, and recorded so.
+        const TwipsPoint at = cursor_.PressAt();
         const int button = key == PondKey::Drop ? LeftButton : RightButton;
-        Run([&] { Picture1_MouseDown(button, target.x, target.y, true); });
+        Run([&] { Picture1_MouseDown(button, at.x, at.y, true); });
         return;
     }
     if (cursor_.Shown()) cursor_.Erase(model_, controls_.Picture1);

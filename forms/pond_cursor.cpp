@@ -33,8 +33,8 @@ void PondCursor::Move(PondKey key, bool fast) {
     shown_ = true;
 }
 
-TwipsPoint PondCursor::Target() const {
-    return {float((column_ - 1) * CellTwips), float((row_ - 1) * CellTwips)};
+TwipsPoint PondCursor::PressAt() const {
+    return {float((column_ - 1) * CellTwips + CellTwips / 4), float((row_ - 1) * CellTwips + CellTwips / 4)};
 }
 
 void PondCursor::Draw(PictureBox& picture) const {

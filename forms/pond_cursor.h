@@ -21,10 +21,10 @@ public:
     bool Shown() const { return shown_; }
     int Column() const { return column_; }
     int Row() const { return row_; }
-    // Where a key's press lands, in twips: the cell's top-left corner, which
-    // the press rule (centred on corners) maps to the cell itself. Its centre
-    // would fall on the next cell in every odd column and row.
-    TwipsPoint Target() const;
+    // Where a key's press lands, in twips: a quarter of a cell in from the
+    // cell's top-left corner. Not its centre: the press rule rounds the
+    // centre, a tie, to the even neighbour, half the time the next cell.
+    TwipsPoint PressAt() const;
 
     // The marker over the cell, in colours that show on every level.
     void Draw(PictureBox& picture) const;

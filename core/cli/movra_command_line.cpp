@@ -3,6 +3,7 @@
 #include "core/cli/exit_status.h"
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
+#include "core/cli/rain_seed.h"
 #include "core/cli/script_argument.h"
 #include "core/cli/standard_options.h"
 #include "core/files/file_system.h"
@@ -30,7 +31,7 @@ HelpPage MovraHelp() {
               "mouse wheel, zooms too, and is remembered)."},
              {{"full-screen"}, "", "Start in full screen (F11 toggles it, Escape leaves it)."},
              {{"rain"}, "", "Let drops fall on the pond by themselves, about one a second."},
-             {{"rain-seed"}, "N", "Rain from the random sequence N (0 to 4294967295), the same every run."}},
+             RainSeedOption},
             {}};
 }
 
@@ -88,14 +89,7 @@ MovraCommandLine ReadMovraCommandLine(const std::vector<std::string>& words, con
         }
         commandLine.zoom = int(*zoom);
     }
-    if (arguments.IsSet("rain-seed")) {
-        const std::optional<long long> seed = WholeNumber(arguments.Value("rain-seed"), 0, 4294967295);
-        if (!seed) {
-            err += UsageMessage(Program, "--rain-seed must be a whole number from 0 to 4294967295.");
-            return {UsageStatus};
-        }
-        commandLine.rainSeed = std::uint32_t(*seed);
-    }
+    if (!ReadRainSeed(arguments, Program, commandLine.rainSeed, err)) return {UsageStatus};
     commandLine.fullScreen = arguments.IsSet("full-screen");
     commandLine.rain = arguments.IsSet("rain") || commandLine.rainSeed;
     if (arguments.IsSet("record")) commandLine.record = arguments.Value("record");

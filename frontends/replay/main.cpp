@@ -1,7 +1,6 @@
 // movra-replay: runs the pond from a script of presses and ticks, without a window.
 #include <unistd.h>  // isatty: MinGW-w64 has it too
 
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include "frontends/replay/gif_writer.h"
 #include "core/cli/help_text.h"
 #include "core/cli/messages.h"
+#include "core/cli/rain_seed.h"
 #include "frontends/replay/png_file.h"
 #include "forms/replay.h"
 #include "core/model/runtime_error.h"
@@ -53,7 +53,9 @@ const HelpPage& Help() {
          {{"png"}, "DIR", "Write the pond after each tick as DIR/tick-0001.png, ..."},
          {{"gif"}, "FILE", "Write an animated GIF of all ticks, 100 ms a frame."},
          {{"scale"}, "N", "Enlarge images N times, 1 to 16 (default 1)."},
-         {{"trace"}, "", "With --png or --gif, print the trace too (left out otherwise)."}},
+         {{"trace"}, "", "With --png or --gif, print the trace too (left out otherwise)."},
+         {{"rain"}, "", "Let drops fall by themselves, as the window's --rain does; each is printed as 'press X Y 1' after the lines of the tick it follows."},
+         RainSeedOption},
         {{"SCRIPT", "The script file; standard input if absent or '-'."}}};
     return page;
 }
@@ -62,6 +64,7 @@ struct Options {
     bool levels = false, trace = true;
     std::optional<std::string> pngDir, gifPath;
     int scale = 1;
+    std::optional<std::uint32_t> rainSeed;
     std::string script = "-";
 };
 
@@ -74,10 +77,11 @@ Options ReadOptions(const Arguments& arguments) {
         throw Stop{std::string(Program) + ": --png and --gif are not available in this build; the trace is.\n"};
     // Images are what the user came for; a screenful of trace beside them is noise.
     options.trace = arguments.IsSet("trace") || !(options.pngDir || options.gifPath);
-    const std::string scale = arguments.Value("scale", "1");
-    const auto [end, error] = std::from_chars(scale.data(), scale.data() + scale.size(), options.scale);
-    if (error != std::errc() || end != scale.data() + scale.size() || options.scale < 1 || options.scale > 16)
-        throw Stop{UsageMessage(Program, "--scale must be a whole number from 1 to 16.")};
+    const std::optional<long long> scale = WholeNumber(arguments.Value("scale", "1"), 1, 16);
+    if (!scale) throw Stop{UsageMessage(Program, "--scale must be a whole number from 1 to 16.")};
+    options.scale = int(*scale);
+    if (std::string error; !ReadRainSeed(arguments, Program, options.rainSeed, error)) throw Stop{error};
+    if (!options.rainSeed && arguments.IsSet("rain")) options.rainSeed = movra::forms::Rain::ClockSeed();
     if (arguments.positional.size() > 1)
         throw Stop{UsageMessage(Program, "Unexpected argument '" + arguments.positional[1] + "'.")};
     if (!arguments.positional.empty()) options.script = arguments.positional.front();
@@ -128,6 +132,7 @@ int Run(const Options& options, bool named) {
         if (gif) gif->Add(pond);
     };
     Replay replay(options.scale);
+    if (options.rainSeed) replay.StartRain(*options.rainSeed);
     const TraceSink trace = [](const std::string& lines) { Write(stdout, lines); };
     replay.Run(commands, options.trace ? trace : TraceSink(), options.levels, frame);
     if (gif) gif->Close();

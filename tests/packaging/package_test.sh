@@ -58,7 +58,8 @@ dpkg-deb -x "$deb" "$work/root"
 root=$work/root/usr
 for file in lib/games/movra/movra lib/games/movra/Movra.hlp games/movra-replay \
             share/man/man6/movra.6.gz share/man/man6/movra-replay.6.gz \
-            share/applications/movra.desktop share/metainfo/io.github.movra.Movra.metainfo.xml; do
+            share/applications/movra.desktop share/metainfo/io.github.movra.Movra.metainfo.xml \
+            libexec/xscreensaver/movra share/xscreensaver/config/movra.xml; do
     [ -f "$root/$file" ] || { echo "missing $file"; exit 1; }
 done
 for size in 16 32 48 64 128 256; do

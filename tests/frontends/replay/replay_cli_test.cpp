@@ -67,7 +67,7 @@ TEST(ReplayProgram, HelpNamesTheProgramAndAnOptionalScriptAndListsNoQtOptions) {
     const Outcome run = Replay({"--help"}, "");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Usage: movra-replay [options] [SCRIPT]\n")) << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("\n  -h, --help     Show this help and end.\n"));
+    EXPECT_TRUE(run.out.contains("\n  -h, --help       Show this help and end.\n"));
     EXPECT_FALSE(run.out.contains("--help-all"));
 }
 

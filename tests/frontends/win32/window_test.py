@@ -362,7 +362,7 @@ class WindowTest(unittest.TestCase):
         self.assertEqual(WINE.screen("96-2x-cursor-calm").pixel(*marker), (255, 255, 0))
         WINE.xdotool("key", "space")
         time.sleep(0.6)
-        frames = replay_frames("tick 1\npress 900 900 1\ntick 40\n", 2, 1, size, size)
+        frames = replay_frames("tick 1\npress 915 915 1\ntick 40\n", 2, 1, size, size)
         stirred = WINE.screen("96-2x-cursor-stirred")
         self.assertEqual(stirred.pixel(*marker), (255, 255, 0))
         self.assertIn(masked(stirred.crop(left, top, size, size), size, 120, 120, 8),
@@ -399,12 +399,14 @@ class WindowTest(unittest.TestCase):
         time.sleep(0.8)
         self.assertEqual(WINE.geometry(window), windowed)
 
-        # Shift+F10: the menu at the cursor's cell, its first item (the help) selected.
+        # Shift+F10: the menu where the cursor's press lands, a pixel into its
+        # cell, its first item (the help) selected.
         WINE.xdotool("key", "Right", "shift+F10")
         time.sleep(0.5)
         left, top = self.inner_area(window, 96, 3)
         menus = [WINE.geometry(found) for found in WINE.windows() if found != window]
-        self.assertIn((left + 16 * 12, top + 15 * 12), [menu[:2] for menu in menus if menu[2:] != (640, 480)])
+        at = (left + 16 * 12 + 3, top + 15 * 12 + 3)
+        self.assertIn(at, [menu[:2] for menu in menus if menu[2:] != (640, 480)])
         WINE.screen("96-3x-menu-by-key")
         WINE.xdotool("key", "Return")
         WINE.wait_window("Movra ヘルプ")
