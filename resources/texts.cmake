@@ -17,6 +17,9 @@ set(MOVRA_MNU_END "終了(&X)")
 set(MOVRA_POND_NAME "Movra pond")
 set(MOVRA_POND_DESCRIPTION "Arrow keys move the cursor; Space or Enter drops a ripple; Shift+F10 opens the menu; Ctrl+plus and Ctrl+minus zoom; F11 full screen.")
 
+# The screen saver's answer to its settings button.
+set(MOVRA_SAVER_NO_SETTINGS "このスクリーンセーバーには設定がありません。")
+
 set(MOVRA_FONT_MINCHO "ＭＳ Ｐ明朝")
 set(MOVRA_FONT_GOTHIC "ＭＳ Ｐゴシック")
 

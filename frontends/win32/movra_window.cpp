@@ -113,11 +113,10 @@ void MovraWindow::Layout() {
 }
 
 void MovraWindow::LayOutFullScreen() {
-    // The inner area alone, as large as it goes whole, centred on black.
+    // The pond alone, on black.
     const RECT area = MonitorOf(hwnd_).rcMonitor;
     SetWindowPos(hwnd_, HWND_TOP, area.left, area.top, Width(area), Height(area), SWP_NOACTIVATE);
-    const forms::Placement at = forms::Centred(Width(area), Height(area));
-    Picture1.Place(at.left, at.top, at.factor, 0);
+    Picture1.PlaceCentred(Width(area), Height(area));
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

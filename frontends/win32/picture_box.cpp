@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/model/press.h"
+#include "forms/zoom.h"
 #include "frontends/win32/window_class.h"
 
 namespace movra::win32 {
@@ -38,6 +39,11 @@ void PictureBox::Place(int left, int top, double density, int border) {
     SetWindowPos(hwnd_, nullptr, left, top, surface_->width() + 2 * border, surface_->height() + 2 * border,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void PictureBox::PlaceCentred(int width, int height) {
+    const forms::Placement at = forms::Centred(width, height);
+    Place(at.left, at.top, at.factor, 0);
 }
 
 POINT PictureBox::ScreenPoint(float x, float y) const {

@@ -28,6 +28,9 @@ public:
     // pond's, at density device pixels to a logical pixel, in a border
     // border pixels wide, on a fresh, unpainted image.
     void Place(int left, int top, double density, int border);
+    // The inner area alone, as large as it goes whole, centred in width by
+    // height pixels of its parent.
+    void PlaceCentred(int width, int height);
 
     // The screen's pixel at (x, y) twips on the inner area.
     POINT ScreenPoint(float x, float y) const;

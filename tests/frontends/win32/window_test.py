@@ -22,6 +22,7 @@ BUILD, LINUX = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 LINUX_REPLAY = os.path.join(LINUX, "frontends", "replay", "movra-replay")
 SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
 MOVRA = os.path.join(BUILD, "movra.exe")
+SAVER = os.path.join(BUILD, "movra.scr")
 REPLAY = os.path.join(BUILD, "movra-replay.exe")
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 MAIN_CAPTION = "Movra Ver0.61"
@@ -73,8 +74,8 @@ class Wine:
                  "/d", str(dpi), "/f")
         self.run("wineserver", "-k", check=False)  # read again as the next program starts
 
-    def start(self, *arguments):
-        return subprocess.Popen(["wine", MOVRA, *arguments], env=self.env, stdout=subprocess.DEVNULL,
+    def start(self, *arguments, program=MOVRA):
+        return subprocess.Popen(["wine", program, *arguments], env=self.env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
     def stop(self, program):
@@ -199,7 +200,7 @@ class ReplayTest(unittest.TestCase):
 class ExecutableTest(unittest.TestCase):
     def test_the_files_need_only_windows_dlls_and_carry_no_time_stamp(self):
         import pefile
-        for path in (MOVRA, REPLAY):
+        for path in (MOVRA, SAVER, REPLAY):
             pe = pefile.PE(path)
             dlls = {entry.dll.decode().upper() for entry in pe.DIRECTORY_ENTRY_IMPORT}
             self.assertLessEqual(dlls, {"ADVAPI32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "SHELL32.DLL",
@@ -432,6 +433,34 @@ class WindowTest(unittest.TestCase):
         self.assertEqual(WINE.stored_zoom(), 1)
         WINE.stop(program)
 
+
+class ScreenSaverTest(unittest.TestCase):
+    def test_it_rains_full_screen_until_the_pointer_moves_and_has_no_settings(self):
+        WINE.set_dpi(96)
+        saver = WINE.start("/s", program=SAVER)
+        deadline = time.time() + 15
+        while WINE.screen().pixel(80, 2) != (0, 0, 200) and time.time() < deadline:
+            time.sleep(0.2)
+        time.sleep(2.5)  # drops fall 0.1 to 1.9 s apart, and ring for 3 s
+        screen = WINE.screen("saver")
+        # The pond at 4x, centred on black, as the program's full screen.
+        self.assertEqual([screen.pixel(x, y) for x, y in ((0, 0), (79, 240), (560, 240))], [(0, 0, 0)] * 3)
+        self.assertNotEqual(screen.crop(80, 2, 464, 464), replay_frames("tick 1\n", 4, 1, 464, 464)[0])
+        WINE.xdotool("mousemove", "300", "300")
+        time.sleep(0.5)
+        WINE.xdotool("mousemove", "302", "301")  # a shaken desk
+        time.sleep(1)
+        self.assertIsNone(saver.poll())
+        WINE.xdotool("mousemove", "330", "330")
+        self.assertEqual(saver.wait(timeout=15), 0)
+
+        settings = WINE.start(program=SAVER)  # a double click asks for the settings
+        box = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", box)
+        WINE.screen("saver-settings")
+        WINE.xdotool("key", "Return")
+        self.assertEqual(settings.wait(timeout=15), 0)
+        WINE.run("wineserver", "-k", check=False)
 
 if __name__ == "__main__":
     WINE = Wine()
