@@ -35,3 +35,6 @@ set(MOVRA_LABEL3 "質問等は以下のメールアドレスまたは掲示板�
 set(MOVRA_LABEL4 "[メール]　 ${MOVRA_EMAIL}")
 set(MOVRA_LABEL5 "[掲示板]　${MOVRA_BOARD}")
 set(MOVRA_COMMAND1 "ＯＫ")
+
+set(MOVRA_POND_NAME "Movra pond")
+set(MOVRA_POND_DESCRIPTION "Arrow keys move the cursor; Space or Enter drops a ripple; Shift+F10 opens the menu; Ctrl+plus and Ctrl+minus zoom; F11 full screen.")

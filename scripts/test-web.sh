@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the web version and tests it: the compiled core under Node.js against
 # movra-replay's traces, then the served page in headless Chromium, and its
-# recordings against movra-replay.
+# recordings against movra-replay, and the page in Firefox and WebKitGTK.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh
@@ -19,4 +19,6 @@ echo "== web: the page in headless Chromium"
 node e2e_test.js
 echo "== web: recordings in the page against movra-replay"
 node session_test.js
+echo "== web: the page in Firefox and WebKitGTK"
+xvfb-run -a node engines_test.js
 echo "Web tests passed."

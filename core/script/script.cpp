@@ -1,15 +1,10 @@
 #include "core/script/script.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <memory>
-#include <system_error>
 
-#include "core/files/file_system.h"
 #include "core/model/press.h"
+#include "core/script/decimal.h"
 
 namespace movra::script {
 namespace {
@@ -29,28 +24,18 @@ bool IsDecimal(const std::string& word) {
     return digits > 0 && points <= 1;
 }
 
-// The C library reads and writes the decimal point of its locale, which a Qt
-// program sets from the environment: a word's '.' is put in that form.
-std::string LocalNumber(std::string_view word) {
-    const std::string point = std::localeconv()->decimal_point;
-    std::string local;
-    for (char c : word) local += c == '.' ? point : std::string(1, c);
-    return local;
-}
-
-float Parse(const char* text, char** end, float) { return std::strtof(text, end); }
-double Parse(const char* text, char** end, double) { return std::strtod(text, end); }
+float Parse(const std::string& word, float) { return ReadFloat(word); }
+double Parse(const std::string& word, double) { return ReadDouble(word); }
 
 // Press positions are read straight into single precision, as the press
 // handler takes them, so that a recorded position reads back bit for bit
-// (strtof rounds correctly). A number too large for the type, or so small
-// that it reads as zero, is refused.
+// (the reader rounds correctly). A number too large for the type, or so
+// small that it reads as zero, is refused.
 template <typename Value>
 Value Number(const std::string& word, int line, const char* what) {
-    const std::string local = LocalNumber(word);
-    char* end = nullptr;
-    const Value value = IsDecimal(word) ? Parse(local.c_str(), &end, Value()) : 0;
-    const bool read = end == local.c_str() + local.size() && !std::isinf(value) &&
+    const bool decimal = IsDecimal(word);
+    const Value value = decimal ? Parse(word, Value()) : 0;
+    const bool read = decimal && !std::isinf(value) &&
                       (value != 0 || word.find_first_of("123456789") == std::string::npos);
     if (!read) throw ScriptError(line, std::string("not a number for ") + what + ": '" + word + "'");
     return value;
@@ -121,20 +106,6 @@ std::vector<Command> ReadScript(std::FILE* file) {
     while (!std::feof(file) && !std::ferror(file)) text.append(buffer, std::fread(buffer, 1, sizeof buffer, file));
     if (std::ferror(file)) text.erase(text.rfind('\n') + 1);  // npos + 1: nothing whole
     return ReadScript(std::string_view(text));
-}
-
-std::vector<Command> LoadScript(const std::string& name) {
-    const auto fail = [&](int error) { throw std::system_error(error, std::generic_category(), "cannot read " + name); };
-    // A directory opens on some systems and fails only at the first read;
-    // elsewhere it fails to open with a vaguer reason.
-    if (files::IsDirectory(name)) fail(EISDIR);
-    errno = 0;
-    // Text mode, as a stream opened it: on Windows "\r\n" reads as "\n" and Ctrl+Z ends the file.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenFile(name, "r"), std::fclose);
-    if (!file) fail(errno ? errno : EIO);
-    std::vector<Command> commands = ReadScript(file.get());
-    if (std::ferror(file.get())) fail(EIO);
-    return commands;
 }
 
 }  // namespace movra::script

@@ -1,28 +1,24 @@
 #include "core/script/script_writer.h"
 
 #include <algorithm>
-#include <clocale>
-#include <cstdio>
-#include <cstdlib>
 #include <utility>
+
+#include "core/script/decimal.h"
 
 namespace movra::script {
 namespace {
 
 // Fixed notation, which the reader takes (it refuses exponents), with the
 // fewest digits that read back as the very same float: the nearest decimal
-// of so many digits reads back if any of them does. The C library prints and
-// reads the decimal point of its locale; the script has a '.'.
+// of so many digits reads back if any of them does.
 std::string Twips(float value) {
-    char text[256];
+    std::string text;
     // 150 digits after the point hold the smallest float exactly.
     for (int digits = 0; digits <= 150; ++digits) {
-        std::snprintf(text, sizeof text, "%.*f", digits, double(value));
-        if (std::strtof(text, nullptr) == value) break;
+        text = WriteFixed(value, digits);
+        if (ReadFloat(text) == value) break;
     }
-    const std::string printed = text, point = std::localeconv()->decimal_point;
-    const std::size_t at = printed.find(point);
-    return at == std::string::npos ? printed : printed.substr(0, at) + '.' + printed.substr(at + point.size());
+    return text;
 }
 
 }  // namespace

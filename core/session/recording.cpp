@@ -1,10 +1,16 @@
 #include "core/session/recording.h"
 #include "resources/texts.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace movra::session {
 namespace {
+
+// A whole number in at least width digits, zeros in front.
+std::string Padded(int number, std::size_t width) {
+    const std::string digits = std::to_string(number);
+    return std::string(width - std::min(width, digits.size()), '0') + digits;
+}
 
 std::string IsoUtc(std::chrono::system_clock::time_point instant) {
     using namespace std::chrono;
@@ -12,11 +18,9 @@ std::string IsoUtc(std::chrono::system_clock::time_point instant) {
     const auto day = floor<days>(seconds);
     const year_month_day date(day);
     const hh_mm_ss time(seconds - day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()), unsigned(date.month()),
-                  unsigned(date.day()), int(time.hours().count()), int(time.minutes().count()),
-                  int(time.seconds().count()));
-    return text;
+    return Padded(int(date.year()), 4) + '-' + Padded(int(unsigned(date.month())), 2) + '-' +
+           Padded(int(unsigned(date.day())), 2) + 'T' + Padded(int(time.hours().count()), 2) + ':' +
+           Padded(int(time.minutes().count()), 2) + ':' + Padded(int(time.seconds().count()), 2) + 'Z';
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std
     }
     CommandLine commandLine;
     commandLine.play = std::move(decided.play);
+    commandLine.zoom = decided.zoom;
+    commandLine.fullScreen = decided.fullScreen;
+    commandLine.rain = decided.rain;
+    commandLine.rainSeed = decided.rainSeed;
     // The recording is opened last, so that no other refusal leaves a new
     // empty file behind, and for appending, so that a refusal at start-up
     // still overwrites nothing.

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -24,6 +25,10 @@ struct CommandLine {
     std::unique_ptr<QFile> record = nullptr;
     // --play: the recording's commands, read and checked.
     std::optional<std::vector<script::Command>> play = std::nullopt;
+    int zoom = 0;             // --zoom's factor for this run; 0 when not given
+    bool fullScreen = false;  // --full-screen
+    bool rain = false;        // --rain, or --rain-seed
+    std::optional<std::uint32_t> rainSeed = std::nullopt;
 };
 
 // arguments: the program's own name first, as in argv.

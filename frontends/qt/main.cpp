@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "forms/player.h"
+#include "forms/rain.h"
 #include "frontends/qt/command_line.h"
 #include "frontends/qt/main_window.h"
 #include "frontends/qt/qt_runtime.h"
+#include "frontends/qt/qt_timer.h"
 #include "frontends/qt/recording_file.h"
 #include "frontends/qt/setup.h"
 
@@ -33,12 +35,23 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     SetUpApplication();
     Runtime runtime;
-    MainWindow window(runtime);
+    MainWindow window(runtime, commandLine.zoom);
     if (window.form().Ended()) return EXIT_FAILURE;  // loading failed and has said so
-    window.show();
-    // The recorder first: it counts each tick before the player presses on it.
+    if (commandLine.fullScreen)
+        window.SetFullScreen(true);
+    else
+        window.show();
+    // Followers are told in this order. The recorder first: it counts each
+    // tick before the rain or the player presses on it.
     std::unique_ptr<RecordingFile> recording;
     if (commandLine.record) recording = std::make_unique<RecordingFile>(window.form(), std::move(commandLine.record));
+    QtTimer rainTimer(nullptr);
+    std::unique_ptr<movra::forms::Rain> rain;
+    if (commandLine.rain) {
+        rain = std::make_unique<movra::forms::Rain>(window.form(), rainTimer,
+                                                    commandLine.rainSeed.value_or(movra::forms::Rain::ClockSeed()));
+        QObject::connect(&rainTimer, &QTimer::timeout, [&rain] { rain->Fired(); });
+    }
     std::unique_ptr<movra::forms::Player> player;
     if (commandLine.play) player = std::make_unique<movra::forms::Player>(window.form(), *commandLine.play);
     return app.exec();  // the recorder, going, writes out what is left

@@ -14,6 +14,8 @@ namespace movra::qt {
 
 void SetUpApplication() {
     LoadResources();
+    // Both name the settings: Movra/Movra.conf in the user's configuration folder.
+    QCoreApplication::setOrganizationName(QStringLiteral("Movra"));
     QCoreApplication::setApplicationName(QStringLiteral("Movra"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/movra.png")));
     QFont::insertSubstitution(QString::fromUtf8(texts::Mincho), QStringLiteral("IPAPMincho"));

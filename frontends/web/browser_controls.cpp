@@ -14,9 +14,9 @@
 // The page's functions, handed to createMovra as properties of the module.
 EM_JS(void, page_fill_rect, (int left, int top, int width, int height, int colour),
       { Module.fillRect(left, top, width, height, colour); });
-EM_JS(void, page_set_timer, (int intervalMs), { Module.setTimer(intervalMs); });
-EM_JS(void, page_kill_timer, (), { Module.killTimer(); });
-EM_JS(void, page_popup, (float x, float y), { Module.popup(x, y); });
+EM_JS(void, page_set_timer, (int id, int intervalMs), { Module.setTimer(id, intervalMs); });
+EM_JS(void, page_kill_timer, (int id), { Module.killTimer(id); });
+EM_JS(void, page_popup, (float x, float y, bool byKeyboard), { Module.popup(x, y, byKeyboard); });
 EM_JS(void, page_open_help, (), { Module.openHelp(); });
 EM_JS(void, page_show_version, (), { Module.showVersion(); });
 EM_JS(void, page_place, (const char* id, int left, int top, int width, int height, double fontPx, int bold,
@@ -41,11 +41,11 @@ void CanvasBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
 // The grey reads the same as 0xRRGGBB and as a colour value.
 void CanvasBox::Clear() { FillBox(0, 0, PondWidthTwips, PondHeightTwips, DefaultControlColour); }
 
-void PageTimer::Set(int intervalMs) { page_set_timer(intervalMs); }
+void PageTimer::Set(int intervalMs) { page_set_timer(id_, intervalMs); }
 
-void PageTimer::Kill() { page_kill_timer(); }
+void PageTimer::Kill() { page_kill_timer(id_); }
 
-void PageControls::Popup(float x, float y, bool) { page_popup(x, y); }
+void PageControls::Popup(float x, float y, bool byKeyboard) { page_popup(x, y, byKeyboard); }
 
 // The site serves Movra.hlp as help.html, which the browser shows as a page.
 void PageControls::OpenHelp(const std::string&) { page_open_help(); }

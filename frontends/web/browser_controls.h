@@ -27,11 +27,15 @@ private:
     double density_;
 };
 
-// The page's setInterval, whose every beat comes back as movra_timer.
+// One of the page's intervals, whose every beat comes back as movra_timer(id).
 class PageTimer : public forms::TimerDevice {
 public:
+    explicit PageTimer(int id) : id_(id) {}
     void Set(int intervalMs) override;
     void Kill() override;
+
+private:
+    int id_;
 };
 
 // The popup menu, the help and about panels, and the page's end.

@@ -23,7 +23,8 @@ export function watchEnlargement(onZoom, below = null) {
   const client = document.getElementById('main-client');
   const frame = document.getElementById('main-window');
   function layout() {
-    const enlarged = standalone.matches || phone.matches;
+    // Full screen shows the pond alone, enlarged by full_screen.js.
+    const enlarged = (standalone.matches || phone.matches) && !document.fullscreenElement;
     document.body.classList.toggle('phone', phone.matches && !standalone.matches);
     document.body.classList.toggle('enlarged', enlarged);
     let zoom = 1;
@@ -42,6 +43,7 @@ export function watchEnlargement(onZoom, below = null) {
   }
   for (const query of [standalone, phone]) query.addEventListener('change', layout);
   window.addEventListener('resize', layout);
+  document.addEventListener('fullscreenchange', layout);
   layout();
 }
 

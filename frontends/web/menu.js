@@ -4,18 +4,36 @@ import {keepInside, viewHeight, viewWidth} from './layout.js';
 // The items in the form's order: onChoose(index) is told which was chosen.
 const ITEMS = ['help', 'version', 'end'];
 
-export function createMenu({onChoose}) {
+// home: what has the focus again once the menu or a panel closes.
+export function createMenu({onChoose, home}) {
   const menu = document.getElementById('menu');
   const about = document.getElementById('about');
   const help = document.getElementById('help');
+  const items = [...menu.querySelectorAll('[role=menuitem]')];
 
-  function open(x, y) {
+  // byKeyboard: opened by a key, with its first item selected.
+  function open(x, y, byKeyboard) {
     menu.hidden = false;
     const width = menu.offsetWidth, height = menu.offsetHeight;
     menu.style.left = `${Math.max(0, Math.min(x, viewWidth() - width))}px`;
     menu.style.top = `${Math.max(0, Math.min(y, viewHeight() - height))}px`;
+    if (byKeyboard) items[0].focus();
   }
-  const close = () => { menu.hidden = true; };
+  const close = () => {
+    menu.hidden = true;
+    home.focus();
+  };
+  // The arrows move the selection round the items; Enter and Space choose it.
+  const focused = () => items.indexOf(document.activeElement);  // -1: none
+  const chooseFocused = () => focused() >= 0 && choose(items[focused()].dataset.command);
+  const KEYS = {
+    'Escape': close,
+    'ArrowDown': () => items[(focused() + 1) % items.length].focus(),
+    'ArrowUp': () => items.at(Math.max(focused(), 0) - 1).focus(),
+    'Enter': chooseFocused,
+    ' ': chooseFocused,
+    'Tab': () => {},
+  };
 
   // While the menu is open, a press elsewhere only closes it, as a popup menu
   // takes the press that dismisses it.
@@ -27,18 +45,16 @@ export function createMenu({onChoose}) {
       event.preventDefault();
     }, {capture: true, passive: false});
   }
+  // While it is open the menu takes the keys, as a popup menu does.
   document.addEventListener('keydown', (event) => {
     if (menu.hidden) return;
-    if (event.key === 'Escape') {
-      close();
-      return;
-    }
+    event.stopPropagation();
     const item = menu.querySelector(`[data-key="${event.key.toLowerCase()}"]`);
-    if (item) {
-      event.preventDefault();
-      choose(item.dataset.command);
-    }
-  });
+    const action = item ? () => choose(item.dataset.command) : KEYS[event.key];
+    if (!action) return;
+    event.preventDefault();
+    action();
+  }, {capture: true});
   menu.addEventListener('click', (event) => {
     const item = event.target.closest('[data-command]');
     if (item) choose(item.dataset.command);
@@ -54,6 +70,7 @@ export function createMenu({onChoose}) {
     if (!frame.getAttribute('src')) frame.src = 'help.html';
     help.hidden = false;
     keepInside(help);
+    help.querySelector('.close').focus();
   }
 
   // One about box: asked for again while open, the same box comes forward.
@@ -84,9 +101,12 @@ export function createMenu({onChoose}) {
       while (label.scrollWidth > label.clientWidth && size > 6) label.style.fontSize = `${size -= 0.5}px`;
     }
   }
-  document.getElementById('about-ok').addEventListener('click', () => { about.hidden = true; });
-  for (const panel of [about, help])
-    panel.querySelector('.close').addEventListener('click', () => { panel.hidden = true; });
+  const hide = (panel) => {
+    panel.hidden = true;
+    home.focus();
+  };
+  document.getElementById('about-ok').addEventListener('click', () => hide(about));
+  for (const panel of [about, help]) panel.querySelector('.close').addEventListener('click', () => hide(panel));
   window.addEventListener('resize', () => {
     for (const panel of [about, help]) if (!panel.hidden) keepInside(panel);
   });

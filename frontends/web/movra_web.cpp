@@ -9,6 +9,7 @@
 
 #include "core/model/press.h"
 #include "core/render/rgb.h"
+#include "forms/zoom.h"
 #include "frontends/web/gif_frames.h"
 #include "frontends/web/web_program.h"
 
@@ -30,13 +31,31 @@ extern "C" {
 // Loads the form on a canvas of density device pixels per logical pixel.
 EMSCRIPTEN_KEEPALIVE void movra_start(double density) { program.emplace(density); }
 
-// A beat of the timer the form set.
-EMSCRIPTEN_KEEPALIVE void movra_timer() { program->form().Timer1_Event(); }
+// A beat of the timer with this id (0 the form's, 1 the rain's).
+EMSCRIPTEN_KEEPALIVE void movra_timer(int id) { program->Fired(id); }
 
 // A press on the device pixel (x, y) from the pond's inner top-left corner;
 // button: 1 left, 2 right, 4 middle, summed.
 EMSCRIPTEN_KEEPALIVE void movra_press(int button, int x, int y, double density) {
     if (const auto point = movra::PressPoint(x, y, density)) program->form().Picture1_Event(button, point->x, point->y);
+}
+
+// A key of the pond's (0..9, in the order of PondKey: the arrows left,
+// right, up, down, Home, End, Page Up, Page Down, the drop, the menu);
+// fast: Ctrl or Shift held. Returns the cursor's cell, column * 32 + row.
+EMSCRIPTEN_KEEPALIVE int movra_key(int key, bool fast) {
+    movra::forms::FrmMovra& form = program->form();
+    form.Key_Event(movra::forms::PondKey(key), fast);
+    return form.cursor().Column() * 32 + form.cursor().Row();
+}
+
+// Rain on (1) or off (0); it goes on over a recording played.
+EMSCRIPTEN_KEEPALIVE void movra_rain(bool on) { program->SetRain(on); }
+
+// The largest whole factor at which the pond's inner area fits width by
+// height device pixels: full screen's.
+EMSCRIPTEN_KEEPALIVE int movra_fitting_factor(int width, int height) {
+    return movra::forms::FittingFactor(width, height);
 }
 
 // A menu item chosen: 0 help, 1 version, 2 end.
@@ -58,7 +77,10 @@ EMSCRIPTEN_KEEPALIVE char* movra_play(const char* source, int size) {
     } catch (const movra::script::ScriptError& error) {
         return strdup(error.what());
     }
-    if (!program->form().Ended()) program.emplace(program->density(), &script);
+    if (program->form().Ended()) return nullptr;
+    const bool raining = program->Raining();
+    program.emplace(program->density(), &script);
+    program->SetRain(raining);
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
-// The pond's canvas and timer under the compiled form: the rectangles it
-// fills, in device pixels, the timer it sets, and the presses handed to it
-// as the device pixel under the pointer.
+// The pond's canvas and timers under the compiled form: the rectangles it
+// fills, in device pixels, the timers it sets, and the presses and keys
+// handed to it, a press as the device pixel under the pointer.
 
 export const POND_WIDTH = 120;  // the pond's inner area, logical pixels
 export const POND_HEIGHT = 119;
@@ -11,11 +11,12 @@ const cssColour = (c) => `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})
 export function createPond(canvas) {
   const context = canvas.getContext('2d');
   let core = null;
-  let timer = 0;  // the interval's id
+  const timers = [];  // the intervals' ids, by the form's ids of its timers
   let zoom = 1;   // the client area's whole enlargement
-  let scale = 0;  // devicePixelRatio times zoom, as the canvas was sized for
+  let full = 0;   // in full screen: device pixels per logical pixel
+  let scale = 0;  // device pixels per logical pixel, as the canvas was sized for
 
-  const pixelScale = () => (window.devicePixelRatio || 1) * zoom;
+  const pixelScale = () => full || (window.devicePixelRatio || 1) * zoom;
   // Device pixels per logical pixel of the pond, as the canvas has them.
   const density = () => canvas.width / POND_WIDTH;
 
@@ -47,14 +48,14 @@ export function createPond(canvas) {
       context.fillStyle = cssColour(colour);
       context.fillRect(left, top, width, height);
     },
-    setTimer(intervalMs) {
-      clearInterval(timer);
-      timer = setInterval(() => {
+    setTimer(id, intervalMs) {
+      clearInterval(timers[id]);
+      timers[id] = setInterval(() => {
         checkScale();
-        core._movra_timer();
+        core._movra_timer(id);
       }, intervalMs);
     },
-    killTimer: () => clearInterval(timer),
+    killTimer: (id) => clearInterval(timers[id]),
   };
 
   return {
@@ -78,8 +79,18 @@ export function createPond(canvas) {
       const perPixel = rect.width / POND_WIDTH;
       return [rect.left + (x / TWIPS_PER_PIXEL) * perPixel, rect.top + (y / TWIPS_PER_PIXEL) * perPixel];
     },
+    // A key of the form's (see movra_key); returns the cursor's [column, row].
+    key(code, fast) {
+      const cell = core._movra_key(code, fast);
+      return [cell >> 5, cell & 31];
+    },
     setZoom(factor) {
       zoom = factor;
+      checkScale();
+    },
+    // factor: whole device pixels per logical pixel in full screen, or 0.
+    setFullScreen(factor) {
+      full = factor;
       checkScale();
     },
   };

@@ -13,6 +13,7 @@ function buttonCode(event) {
 export function watchPresses(canvas, pond) {
   canvas.addEventListener('mousedown', (event) => {
     event.preventDefault();
+    canvas.focus({preventScroll: true, focusVisible: false});  // the pond takes the focus, and so its keys
     const button = buttonCode(event);
     if (button) pond.pressAt(event.clientX, event.clientY, button);
   });

@@ -51,6 +51,21 @@ void WebProgram::Resize(double density) {
     form_.Repaint();
 }
 
+void WebProgram::Fired(int timer) {
+    if (timer == Timer1Id)
+        form_.Timer1_Event();
+    else if (rain_)
+        rain_->Fired();
+}
+
+void WebProgram::SetRain(bool on) {
+    if (!on)
+        rain_.reset();
+    else if (!rain_ && !form_.Ended())
+        // Seeded as Rain::ClockSeed does, from the page's clock for the reason above.
+        rain_.emplace(form_, rainTimer_, std::uint32_t(PageNow().time_since_epoch().count()));
+}
+
 const std::string& WebProgram::Recording() {
     recorder_.Flush();
     return sink_.text;

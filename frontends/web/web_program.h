@@ -9,6 +9,7 @@
 #include "core/script/script.h"
 #include "forms/frm_movra.h"
 #include "forms/player.h"
+#include "forms/rain.h"
 #include "forms/recorder.h"
 #include "frontends/web/browser_controls.h"
 
@@ -23,7 +24,15 @@ public:
     WebProgram(const WebProgram&) = delete;
     WebProgram& operator=(const WebProgram&) = delete;
 
+    // The ids of its timers on the page, as their beats come back.
+    enum TimerId { Timer1Id, RainId };
+
     forms::FrmMovra& form() { return form_; }
+    // A beat of the timer with this id.
+    void Fired(int timer);
+    // Rain on or off: drops that fall by themselves, recorded as presses.
+    void SetRain(bool on);
+    bool Raining() const { return rain_.has_value(); }
     double density() const { return picture1_.density(); }
     // The canvas was sized afresh, and so is blank.
     void Resize(double density);
@@ -56,13 +65,17 @@ private:
     };
 
     CanvasBox picture1_;
-    PageTimer timer1_;
+    PageTimer timer1_{Timer1Id};
+    PageTimer rainTimer_{RainId};
     PageControls controls_;
     forms::FrmMovra form_;
     TickCount ticks_{form_};
     MemorySink sink_;
     forms::Recorder recorder_;
     std::optional<forms::Player> player_;
+    // Follows the form after the recorder, which so counts a tick before
+    // the drop that falls in it.
+    std::optional<forms::Rain> rain_;
 };
 
 }  // namespace movra::web

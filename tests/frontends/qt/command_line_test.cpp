@@ -5,8 +5,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 
 #include "core/script/script.h"
+#include "frontends/qt/command_line.h"
 
 namespace {
 
@@ -172,6 +174,29 @@ TEST(MovraOptions, ARecordingThatCannotBeWrittenIsReportedOnceAndThePondGoesOn) 
     EXPECT_EQ(movra.state(), QProcess::Running);
     movra.kill();
     movra.waitForFinished();
+}
+
+TEST(MovraOptions, TheRainDropsOnThePondByItselfAndIsRecordedAsPresses) {
+    QTemporaryDir dir;
+    const QString recording = dir.filePath("rain.txt");
+    QProcess movra;
+    StartMovra(movra, {"--rain-seed", "7", "--record", recording}, "offscreen");
+    // Drops come a second apart on average; the recording is written once a second.
+    for (int i = 0; i < 100 && !Contents(recording).contains("press"); ++i) QTest::qWait(50);
+    movra.kill();
+    movra.waitForFinished();
+    EXPECT_TRUE(Contents(recording).contains("\npress ")) << Contents(recording).toStdString();
+}
+
+TEST(MovraOptions, ZoomFullScreenAndRainPassOnFromTheCommandLine) {
+    std::ostringstream out, err;
+    const movra::qt::CommandLine line =
+        movra::qt::ReadCommandLine({"movra", "--zoom", "3", "--full-screen", "--rain"}, out, err);
+    EXPECT_FALSE(line.exitStatus);
+    EXPECT_EQ(line.zoom, 3);
+    EXPECT_TRUE(line.fullScreen);
+    EXPECT_TRUE(line.rain);
+    EXPECT_FALSE(line.rainSeed);
 }
 
 }  // namespace

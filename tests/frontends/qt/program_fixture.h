@@ -5,16 +5,30 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMetaObject>
 #include <QTimer>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "core/script/script.h"
+#include "forms/replay.h"
 #include "frontends/qt/main_window.h"
 #include "frontends/qt/qt_runtime.h"
 
 namespace movra {
+
+// The pond as the replay paints it after the commands, a pixel per logical pixel.
+inline QImage ReplayedPond(const std::vector<script::Command>& commands) {
+    QImage pond;
+    replay::Replay().Run(commands, {}, false, [&](long, const ImageSurface& image) {
+        pond = QImage(reinterpret_cast<const uchar*>(image.pixels()), image.width(), image.height(),
+                      QImage::Format_RGB32)
+                   .copy();
+    });
+    return pond;
+}
 
 class ProgramTest : public testing::Test {
 protected:

@@ -65,4 +65,4 @@ async function Launch(options) {
   };
 }
 
-module.exports = {Serve, Launch};
+module.exports = {Serve, Launch, FreePort};

@@ -10,8 +10,9 @@ const {Serve, Launch} = require('./browser.js');
 const CALM = 200;
 
 // Runs in the page: the canvas read back cell by cell, and every device pixel
-// checked against the colour the model says the cell shows.
-function ReadPond() {
+// checked against the colour the model says the cell shows; with the
+// keyboard's cursor at [col, row], the yellow frame one pixel wide round that cell.
+function ReadPond(cursor = null) {
   const canvas = document.getElementById('pond');
   const scale = canvas.width / 120;
   const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
@@ -25,9 +26,13 @@ function ReadPond() {
       const c = movraPage.shownColour(col, row);
       const want = [c & 255, (c >> 8) & 255, (c >> 16) & 255];
       blue[col][row] = rgb(edge((col - 1) * 4), edge((row - 1) * 4))[2];
+      const framed = cursor && cursor[0] === col && cursor[1] === row;
+      const inside = (p, cell) => p >= edge((cell - 1) * 4 + 1) && p < edge(cell * 4 - 1);
       for (let x = edge((col - 1) * 4); x < edge(col * 4); ++x)
-        for (let y = edge((row - 1) * 4); y < edge(row * 4); ++y)
-          if (rgb(x, y).join() !== want.join()) wrong.push(`cell ${col},${row} pixel ${x},${y}: ${rgb(x, y)}`);
+        for (let y = edge((row - 1) * 4); y < edge(row * 4); ++y) {
+          const colour = framed && !(inside(x, col) && inside(y, row)) ? [255, 255, 0] : want;
+          if (rgb(x, y).join() !== colour.join()) wrong.push(`cell ${col},${row} pixel ${x},${y}: ${rgb(x, y)}`);
+        }
     }
   }
   // The strip right of and below the 29 by 29 cells is never painted.
@@ -46,6 +51,11 @@ function Disturbed(blue, col, row) {
       if (blue[c][r] !== CALM) found.push(Math.max(Math.abs(c - col), Math.abs(r - row)));
   return found;
 }
+
+// The tick count and the colour of cell (col, row) at the first instant the
+// count reaches until: a press's ring shows there on its second tick.
+const ringOn = async (page, col, row, until) => (await page.waitForFunction(([col, row, until]) =>
+  movraPage.ticks >= until && [movraPage.ticks, movraPage.shownColour(col, row)], [col, row, until])).jsonValue();
 
 test('the page in headless Chromium', async (t) => {
   const server = await Serve();
@@ -101,6 +111,9 @@ test('the page in headless Chromium', async (t) => {
 
     await t.test('a click drops a source and a ring spreads round it', async () => {
       await page.mouse.click(...at(64, 36));  // column 17, row 10
+      // The pond takes the focus for its keys, without the keyboard's ring.
+      assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.activeElement.matches(':focus-visible')]),
+          ['pond', false]);
       await waitTicks(6);
       const state = await page.evaluate(ReadPond);
       assert.equal(state.wrongCount, 0, state.wrong.join('\n'));
@@ -144,6 +157,117 @@ test('the page in headless Chromium', async (t) => {
       } finally {
         await fresh.close();
       }
+    });
+
+    await t.test('by keyboard: Tab reaches the pond first, keys move its cursor, drop there and open the menu', async () => {
+      const fresh = await page.context().newPage();
+      const session = await fresh.context().newCDPSession(fresh);
+      const shots = process.env.MOVRA_SHOTS;  // a folder for the pictures, if set
+      // The cursor drawn sharp at the browser's zoom (which divides the
+      // viewport as it multiplies the ratio), seen (where asked) in a screenshot.
+      const seen = async (ratio, name) => {
+        await session.send('Emulation.setDeviceMetricsOverride',
+            {width: 900 / ratio, height: 600 / ratio, deviceScaleFactor: ratio, mobile: false});
+        await fresh.waitForFunction((width) => document.getElementById('pond').width === width, 120 * ratio);
+        const state = await fresh.evaluate(ReadPond, [18, 17]);
+        assert.equal(state.wrongCount, 0, state.wrong.join('\n'));
+        // By the protocol itself: Playwright's screenshot puts its own ratio back.
+        const shot = shots && await session.send('Page.captureScreenshot', {clip: {x: 0, y: 0, width: 150, height: 150, scale: 1}});
+        if (shots) fs.writeFileSync(`${shots}/cursor-${name}-${ratio}x.png`, Buffer.from(shot.data, 'base64'));
+      };
+      const status = () => fresh.locator('#pond-status').textContent();
+      try {
+        await fresh.goto(server.url);
+        await fresh.waitForFunction(() => window.movraPage && movraPage.ticks >= 2);
+        await fresh.keyboard.press('Tab');
+        assert.deepEqual(await fresh.evaluate(() => [document.activeElement.id, document.activeElement.matches(':focus-visible')]),
+            ['pond', true]);
+        // Whether the pond's keys were kept from the browser (which would scroll or open its menu).
+        await fresh.evaluate(() => {
+          window.keptKeys = [];
+          document.addEventListener('keydown', (e) => e.target.id === 'pond' && !['Shift', 'Control'].includes(e.key) &&
+              keptKeys.push(e.defaultPrevented || e.key));
+        });
+        for (const key of ['ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown']) await fresh.keyboard.press(key);
+        assert.equal(await status(), 'column 18, row 17');
+        for (const ratio of [1, 3]) await seen(ratio, 'calm');
+        const ticks = await fresh.evaluate(() => movraPage.ticks);
+        await fresh.keyboard.press('Space');
+        assert.equal(await status(), 'drop, column 18, row 17');
+        assert.deepEqual(await ringOn(fresh, 18, 17, ticks + 2), [ticks + 2, 235 * 65536], 'no ring on the cursor\'s cell');
+        for (const ratio of [3, 1]) await seen(ratio, 'stirred');
+
+        await fresh.keyboard.press('Shift+F10');
+        assert.equal(await status(), 'menu open');
+        const menu = await fresh.locator('#menu').boundingBox();
+        const box = await fresh.locator('#pond').boundingBox();
+        assert.deepEqual([menu.x, menu.y], [box.x + 17 * 4 + 1, box.y + 16 * 4 + 1], 'the menu not at the cursor\'s cell');
+        const focused = () => fresh.evaluate(() => document.activeElement.dataset.command ?? document.activeElement.id);
+        assert.equal(await focused(), 'help');
+        await fresh.keyboard.press('ArrowDown');
+        assert.equal(await focused(), 'version');
+        await fresh.keyboard.press('Escape');
+        assert.ok(!(await fresh.locator('#menu').isVisible()));
+        assert.equal(await focused(), 'pond');
+        await fresh.keyboard.press('ContextMenu');
+        await fresh.keyboard.press('ArrowDown');
+        await fresh.keyboard.press('Enter');
+        assert.equal(await focused(), 'about-ok');
+        await fresh.keyboard.press('Enter');
+        assert.equal(await focused(), 'pond', 'the about box did not give the focus back');
+        for (const key of ['End', 'PageDown']) await fresh.keyboard.press(key);
+        assert.equal(await status(), 'column 29, row 29');
+        for (const key of ['Home', 'PageUp', 'Control+ArrowRight', 'Shift+ArrowDown']) await fresh.keyboard.press(key);
+        assert.equal(await status(), 'column 6, row 6');
+        assert.deepEqual(await fresh.evaluate(() => keptKeys), Array(14).fill(true));
+
+        const presses = (await fresh.evaluate(() => movraPage.recording())).split('\n').filter((line) => line.startsWith('press'));
+        // A quarter of a cell into the cell, twips: a drop, then the two menus' right presses.
+        assert.deepEqual(presses, ['press 1035 975 1', 'press 1035 975 2', 'press 1035 975 2']);
+      } finally {
+        await fresh.close();
+      }
+    });
+
+    await t.test('full screen: the pond alone at the largest whole factor, centred on black, pressed on the right cell', async () => {
+      await page.locator('#full-screen').click();
+      await page.waitForFunction(() => document.fullscreenElement);
+      const screen = await page.evaluate(() => {
+        const main = document.querySelector('main');
+        return {ratio: devicePixelRatio, width: main.clientWidth * devicePixelRatio, height: main.clientHeight * devicePixelRatio,
+          background: getComputedStyle(main).backgroundColor};
+      });
+      const factor = Math.min(Math.floor(screen.width / 120), Math.floor(screen.height / 119));
+      await page.waitForFunction((width) => document.getElementById('pond').width === width, 120 * factor);
+      const box = await page.locator('#pond').boundingBox();
+      const device = [box.x, box.y, box.width, box.height].map((css) => css * screen.ratio);
+      assert.deepEqual(device, [Math.floor((screen.width - 120 * factor) / 2), Math.floor((screen.height - 119 * factor) / 2),
+        120 * factor, 119 * factor], `${JSON.stringify(screen)}: factor ${factor}`);
+      assert.equal(screen.background, 'rgb(0, 0, 0)');
+      const perPixel = box.width / 120;  // CSS px per logical pixel
+      const ticks = await page.evaluate(() => movraPage.ticks);
+      // The cell's first pixel: the press rule is centred on cell corners.
+      await page.mouse.click(box.x + (21 * 4 + 0.5) * perPixel, box.y + (18 * 4 + 0.5) * perPixel);  // column 22, row 19
+      assert.deepEqual(await ringOn(page, 22, 19, ticks + 2), [ticks + 2, 235 * 65536], 'no ring on the pressed cell');
+      const state = await page.evaluate(ReadPond);
+      assert.equal(state.wrongCount, 0, state.wrong.join('\n'));
+      if (process.env.MOVRA_SHOTS) await page.screenshot({path: `${process.env.MOVRA_SHOTS}/full-screen.png`});
+      await page.evaluate(() => document.exitFullscreen());
+      await page.waitForFunction(() => document.getElementById('pond').width === 240);
+      assert.deepEqual(await page.locator('#pond').boundingBox(), pond);
+    });
+
+    await t.test('the rain command drops by itself until pressed again', async () => {
+      const rain = page.locator('#rain');
+      await rain.click();
+      assert.equal(await rain.getAttribute('aria-pressed'), 'true');
+      // A drop is due within 19 ticks, recorded as a left press; its ring on the canvas as in the model.
+      const pressed = await page.evaluate(() => movraPage.recording().split('\npress ').length);
+      await page.waitForFunction((before) => movraPage.recording().split('\npress ').length > before, pressed);
+      await waitTicks(3);
+      assert.equal((await page.evaluate(ReadPond)).wrongCount, 0);
+      await rain.click();
+      assert.equal(await rain.getAttribute('aria-pressed'), 'false');
     });
 
     await t.test('a new pixel ratio repaints the pond sharp from the model', async () => {
@@ -205,6 +329,7 @@ test('the page in headless Chromium', async (t) => {
       assert.ok(await page.locator('#help').isVisible());
       const heading = page.frameLocator('#help iframe').locator('h1');
       assert.equal(await heading.textContent(), 'Movra ヘルプ');
+      assert.match(await page.frameLocator('#help iframe').locator('body').textContent(), /Shift\+F10/, 'no keys in the help');
     });
 
     await t.test('the end item stops the timer and says that Movra has ended', async () => {
@@ -268,7 +393,7 @@ test('the page as an app: structure, installing, resting, the app window, offlin
       await page.keyboard.press('a');
       assert.deepEqual(await audit(), [['color-contrast', ['#label1']]]);
       await page.keyboard.press('Enter');
-      assert.equal(await page.getByRole('img', {name: '池'}).count(), 1);
+      assert.equal(await page.getByRole('application', {name: 'Movra pond'}).count(), 1);
     });
 
     await t.test('the manifest and its icons make the page installable', async () => {

@@ -14,6 +14,7 @@ const test = require('node:test');
 
 const root = path.resolve(__dirname, '../../..');
 const createMovra = require(path.join(root, 'build/web/movra.js'));
+const wasmBinary = fs.readFileSync(path.join(root, 'build/web/movra.wasm'));
 const scriptsDir = path.join(__dirname, 'scripts');
 const scripts = fs.readdirSync(scriptsDir).filter((name) => name.endsWith('.txt')).sort();
 const CALM = 200 * 65536;
@@ -32,7 +33,7 @@ function ReplayTrace(text) {
   const file = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'movra-trace-')), 'script.txt');
   fs.writeFileSync(file, text);
   try {
-    return execFileSync(replay, [file], {encoding: 'utf8'}).split('\n').filter(Boolean);
+    return execFileSync(replay, [file], {encoding: 'utf8', maxBuffer: 1 << 26}).split('\n').filter(Boolean);
   } finally {
     fs.rmSync(path.dirname(file), {recursive: true});
   }
@@ -48,15 +49,18 @@ Object.defineProperty(performance, 'now', {value: () => now, configurable: true,
 // rectangles filled, as box lines in twips, and 'popup'; a rectangle over
 // the whole canvas is 'blank'.
 async function Fresh(density = 1) {
-  const page = {density, lines: [], ticks: 0, timer: null, error: null, ended: false, helps: 0, versions: 0, placed: {}};
+  const page = {density, lines: [], ticks: 0, timers: [], error: null, ended: false, helps: 0, versions: 0, placed: {}};
+  // The form's Timer1 (id 0); the rain's is id 1.
+  Object.defineProperty(page, 'timer', {get: () => page.timers[0] ?? null});
   const twips = (device) => (device * 15) / page.density;
   const core = await createMovra({
+    wasmBinary,  // the page's module is for browsers, which fetch it themselves
     fillRect(left, top, width, height, colour) {
       if (left === 0 && top === 0 && width === Math.round(120 * page.density)) page.lines.push('blank');
       else page.lines.push(`box ${twips(left)} ${twips(top)} ${twips(left + width)} ${twips(top + height)} ${colour}`);
     },
-    setTimer(intervalMs) { page.timer = {intervalMs, due: now + intervalMs}; },
-    killTimer() { page.timer = null; },
+    setTimer(id, intervalMs) { page.timers[id] = {intervalMs, due: now + intervalMs}; },
+    killTimer(id) { page.timers[id] = null; },
     popup() { page.lines.push('popup'); },
     openHelp() { ++page.helps; },
     showVersion() { ++page.versions; },
@@ -66,14 +70,16 @@ async function Fresh(density = 1) {
   });
   core._movra_start(density);
   page.lines = [];
-  // A 100 ms step of the clock, as movra-replay's tick: the timer fires when due.
+  // A 100 ms step of the clock, as movra-replay's tick: the timers fire when due.
   page.tick = (count = 1) => {
     for (let i = 0; i < count; ++i) {
       now += 100;
       page.lines.push(`tick ${++page.ticks}`);
-      if (page.timer && now >= page.timer.due) {
-        page.timer.due += page.timer.intervalMs;
-        core._movra_timer();
+      for (const [id, timer] of page.timers.entries()) {
+        if (timer && now >= timer.due) {
+          timer.due += timer.intervalMs;
+          core._movra_timer(id);
+        }
       }
     }
   };
@@ -242,7 +248,7 @@ test('the C interface', async (t) => {
     assert.deepEqual(page.timer, {intervalMs: 50, due: now + 50});
     assert.match(page.recording(), /\ntick 12\npress 900 450 2\npress 900 450 1\n$/);
     now += 50;
-    core._movra_timer();
+    core._movra_timer(0);
     assert.equal(page.timer.intervalMs, 100, 'a whole period again after the first tick');
     assert.equal(core._movra_ticks(), 13);
   });
@@ -272,5 +278,22 @@ test('the C interface', async (t) => {
     page.tick(5);
     const presses = page.recording().split('\n').filter((line) => !line.startsWith('#'));
     assert.deepEqual(presses, ['press 300 300 1', 'tick 5', 'press 935 455 1', '']);
+  });
+
+  await t.test('rain drops presses by itself, which replay to the pond it showed, on over a recording, until stopped', async () => {
+    const {core, page} = await Fresh();
+    const drops = () => (page.recording().match(/^press .* 1$/gm) ?? []).length;
+    page.tick(2);  // at rest: the rain's own timer wakes the pond for each drop
+    core._movra_rain(true);
+    page.tick(150);
+    assert.ok(drops() >= 5, `${drops()} drops in 150 ticks, one due every 1 to 19`);
+    assert.deepEqual(page.lines, ReplayTrace(page.recording()));
+    assert.equal(page.play('tick 5\n'), null);
+    page.tick(60);
+    assert.ok(drops() >= 2, 'no rain over the recording played');
+    core._movra_rain(false);
+    const stopped = drops();
+    page.tick(60);
+    assert.equal(drops(), stopped, 'rain after it stopped');
   });
 });
