@@ -13,10 +13,6 @@ set(MOVRA_MNU_HELP "Movraﾍﾙﾌﾟ(&H)")
 set(MOVRA_MNU_VERSION "ﾊﾞｰｼﾞｮﾝ情報(&A)")
 set(MOVRA_MNU_END "終了(&X)")
 
-# The pond's accessible name and description, for screen readers.
-set(MOVRA_POND_NAME "Movra pond")
-set(MOVRA_POND_DESCRIPTION "Arrow keys move the cursor; Space or Enter drops a ripple; Shift+F10 opens the menu; Ctrl+plus and Ctrl+minus zoom; F11 full screen.")
-
 # The screen saver's answer to its settings button.
 set(MOVRA_SAVER_NO_SETTINGS "このスクリーンセーバーには設定がありません。")
 
