@@ -13,6 +13,9 @@ set(MOVRA_MNU_HELP "Movraﾍﾙﾌﾟ(&H)")
 set(MOVRA_MNU_VERSION "ﾊﾞｰｼﾞｮﾝ情報(&A)")
 set(MOVRA_MNU_END "終了(&X)")
 
+# The screen saver's answer to its settings button.
+set(MOVRA_SAVER_NO_SETTINGS "このスクリーンセーバーには設定がありません。")
+
 set(MOVRA_FONT_MINCHO "ＭＳ Ｐ明朝")
 set(MOVRA_FONT_GOTHIC "ＭＳ Ｐゴシック")
 

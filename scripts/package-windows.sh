@@ -15,13 +15,13 @@ epoch=$(dpkg-parsechangelog -STimestamp)
 IFS=. read -r major minor <<<"$version"
 top=movra-$version
 # In this order in the zip; the installer puts them in the same places.
-files=(movra.exe movra-replay.exe Movra.chm README.txt LICENSE.txt examples/rain.txt examples/ten-at-once.txt)
+files=(movra.exe movra.scr movra-replay.exe Movra.chm README.txt LICENSE.txt examples/rain.txt examples/ten-at-once.txt)
 
 package=$out/package
 stage=$package/$top
 rm -rf "$package"
 mkdir -p "$stage/examples"
-install -m 755 "$build/movra.exe" "$build/movra-replay.exe" "$stage/"
+install -m 755 "$build/movra.exe" "$build/movra.scr" "$build/movra-replay.exe" "$stage/"
 install -m 644 "$build/Movra.chm" "$stage/"
 # Windows users read these in Notepad: CRLF. The recordings stay as they are.
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"

@@ -3,14 +3,11 @@
 #include <windowsx.h>
 
 #include "core/model/press.h"
-#include "frontends/win32/dpi.h"
+#include "forms/zoom.h"
 #include "frontends/win32/window_class.h"
 
 namespace movra::win32 {
 namespace {
-
-// The system's thin border: one pixel at every DPI.
-constexpr int BorderWidth = 1;
 
 // A COLORREF (0x00BBGGRR) as the image takes it, 0xRRGGBB.
 unsigned ToRgb(COLORREF colour) {
@@ -24,20 +21,35 @@ int ButtonCode(WPARAM keys) {
 
 }  // namespace
 
-PictureBox::PictureBox(HWND parent, PressHandler press) : press_(std::move(press)) {
+PictureBox::PictureBox(HWND parent, const std::wstring& name, PressHandler press, KeyHandler key)
+    : press_(std::move(press)), key_(std::move(key)) {
     RegisterWindowClass(L"MovraPictureBox", Route<PictureBox>, nullptr, nullptr);
-    hwnd_ = CreateWindowExW(0, L"MovraPictureBox", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 0, 0, parent,
+    // The window's text is the name that accessibility gives a window of its own class.
+    hwnd_ = CreateWindowExW(0, L"MovraPictureBox", name.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                             nullptr, GetModuleHandleW(nullptr), this);
 }
 
-void PictureBox::Place(int left, int top, int width, int height, int dpi) {
-    dpi_ = dpi;
+void PictureBox::Place(int left, int top, double density, int border) {
+    density_ = density;
+    border_ = border;
     // Cells are painted at the device's own size rather than enlarged
-    // afterwards, so they stay crisp at every DPI.
-    surface_ = std::make_unique<ImageSurface>(width, height, double(dpi) / BaseDpi,
+    // afterwards, so they stay crisp at every DPI and zoom.
+    surface_ = std::make_unique<ImageSurface>(PondWidthPixels, PondHeightPixels, density,
                                               ToRgb(GetSysColor(COLOR_BTNFACE)));
-    MoveWindow(hwnd_, left, top, surface_->width() + 2 * BorderWidth, surface_->height() + 2 * BorderWidth, TRUE);
+    SetWindowPos(hwnd_, nullptr, left, top, surface_->width() + 2 * border, surface_->height() + 2 * border,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void PictureBox::PlaceCentred(int width, int height) {
+    const forms::Placement at = forms::Centred(width, height);
+    Place(at.left, at.top, at.factor, 0);
+}
+
+POINT PictureBox::ScreenPoint(float x, float y) const {
+    POINT at{int(x * density_ / TwipsPerPixel), int(y * density_ / TwipsPerPixel)};
+    ClientToScreen(hwnd_, &at);
+    return at;
 }
 
 void PictureBox::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
@@ -51,6 +63,18 @@ void PictureBox::Refresh() {
     // then reaches the screen in its own handling.
     HDC dc = GetDC(hwnd_);
     Copy(dc, RECT{painted.left, painted.top, painted.right, painted.bottom});
+    ReleaseDC(hwnd_, dc);
+}
+
+void PictureBox::PaintBorder() const {
+    // The system's thin border, a pixel of the window frame's colour, as
+    // many pixels wide as the pond is enlarged.
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    HDC dc = GetWindowDC(hwnd_);
+    ExcludeClipRect(dc, border_, border_, outer.right - border_, outer.bottom - border_);
+    FillRect(dc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
     ReleaseDC(hwnd_, dc);
 }
 
@@ -83,13 +107,25 @@ LRESULT PictureBox::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_ERASEBKGND:
         return 1;  // every paint covers the whole inner area
+    case WM_NCCALCSIZE: {
+        // The client area is the inner area, inside the border.
+        RECT& area = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+        InflateRect(&area, -border_, -border_);
+        return 0;
+    }
+    case WM_NCPAINT:
+        PaintBorder();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         SetFocus(hwnd);
-        if (const auto at = PressPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), double(dpi_) / BaseDpi))
+        if (const auto at = PressPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), density_))
             press_(ButtonCode(wParam), at->x, at->y);
         return 0;
+    case WM_KEYDOWN:
+        if (key_(UINT(wParam))) return 0;
+        break;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
         break;

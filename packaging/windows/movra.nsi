@@ -83,4 +83,6 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Movra.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; The program's one setting, the zoom last chosen.
+  DeleteRegKey HKCU "Software\Movra"
 SectionEnd

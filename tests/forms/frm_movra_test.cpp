@@ -152,5 +152,23 @@ TEST_F(FormTest, ASessionPlayedThroughTheFormIsRecordedAsItWasPlayed) {
     EXPECT_EQ(sink.Lines(), played);
 }
 
+TEST_F(FormTest, AKeysDropLandsOnTheCursorsCellOddOrEvenAndAtTheFarCorner) {
+    const auto dropAt = [&](int slot, int column, int row) {
+        form.Key_Event(PondKey::Drop, false);
+        EXPECT_EQ(form.model().Sources(slot).X, column) << slot;
+        EXPECT_EQ(form.model().Sources(slot).Y, row) << slot;
+    };
+    dropAt(1, 15, 15);  // where the cursor starts
+    form.Key_Event(PondKey::Right, false);
+    form.Key_Event(PondKey::Down, false);
+    dropAt(2, 16, 16);
+    form.Key_Event(PondKey::End, false);
+    form.Key_Event(PondKey::PageDown, false);
+    dropAt(3, 29, 29);
+    form.Key_Event(PondKey::Home, false);
+    form.Key_Event(PondKey::PageUp, false);
+    dropAt(4, 1, 1);
+}
+
 }  // namespace
 }  // namespace movra::forms

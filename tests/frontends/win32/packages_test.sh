@@ -3,7 +3,8 @@
 # scripts/build-windows.sh leaves them), twice: the same bytes. Under Wine, the
 # silent installer puts the zip's files, a Start-menu shortcut and an uninstall
 # entry in place and replaces an older copy; the program starts from the
-# shortcut; the silent uninstaller takes back all it made and nothing else.
+# shortcut; the silent uninstaller takes back all it made, the program's
+# setting too, and nothing else.
 # Usage: windows_packages_test.sh SOURCE_DIR WINDOWS_DIR
 set -euo pipefail
 source=$1
@@ -71,10 +72,14 @@ wine "$setup" /S
 wineserver -w
 cmp "$work/zip/movra-1.00/movra.exe" "$instdir/movra.exe"
 
-# From the shortcut, as from the Start menu: the window opens, and its end
-# command ends the program.
+# From the shortcut, as from the Start menu: the window opens, a zoom key
+# keeps its setting, and the end command ends the program.
 wine start /unix "$lnk"
 window=$(timeout 30 xdotool search --sync --name '^Movra Ver0.61$' | head -1)
+xdotool mousemove --window "$window" 60 60 click 1  # the pond has the keys
+xdotool key ctrl+plus
+sleep 0.5
+wine reg query 'HKCU\Software\Movra' /v Zoom | grep -q 'REG_DWORD *0x2' || fail "no zoom kept"
 xdotool mousemove --window "$window" 60 60 click 3
 sleep 0.5
 xdotool key x

@@ -4,8 +4,9 @@
 Usage: window_test.py WINDOWS_BUILD LINUX_BUILD [SHOTS_DIR]
 
 The window's pond is compared pixel for pixel with the frames that the Linux
-movra-replay paints for the same presses, at 96 and at 144 DPI; the popup
-menu, the about box, the help and the end command are driven by their keys.
+movra-replay paints for the same presses, at 96 and at 144 DPI and zoomed; the
+popup menu, the about box, the help and the end command are driven by their
+keys, and so are the pond's cursor, the zoom and full screen.
 With SHOTS_DIR, screenshots of each step are kept there, and Wine draws the
 windows' frames and captions itself (no window manager runs).
 """
@@ -21,14 +22,18 @@ BUILD, LINUX = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 LINUX_REPLAY = os.path.join(LINUX, "frontends", "replay", "movra-replay")
 SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
 MOVRA = os.path.join(BUILD, "movra.exe")
+SAVER = os.path.join(BUILD, "movra.scr")
 REPLAY = os.path.join(BUILD, "movra-replay.exe")
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 MAIN_CAPTION = "Movra Ver0.61"
 ABOUT_CAPTION = "MovraVer0.61のﾊﾞｰｼﾞｮﾝ情報"
 
 # The fonts the about box names, mapped to the IPA faces, as on Linux. A
-# managed window's X window is its client area alone.
+# managed window's X window is its client area alone. No zoom kept from an
+# earlier run.
 REGISTRY = f"""REGEDIT4
+
+[-HKEY_CURRENT_USER\\Software\\Movra]
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
 "Managed"="{'N' if SHOTS else 'Y'}"
@@ -69,9 +74,15 @@ class Wine:
                  "/d", str(dpi), "/f")
         self.run("wineserver", "-k", check=False)  # read again as the next program starts
 
-    def start(self, *arguments):
-        return subprocess.Popen(["wine", MOVRA, *arguments], env=self.env, stdout=subprocess.DEVNULL,
+    def start(self, *arguments, program=MOVRA):
+        return subprocess.Popen(["wine", program, *arguments], env=self.env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
+
+    def stop(self, program):
+        """Ends the program, and every window of the prefix with it."""
+        program.kill()
+        program.wait()
+        self.run("wineserver", "-k", check=False)
 
     def windows(self, name=None):
         found = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{name}$" if name else "", check=False)
@@ -92,6 +103,12 @@ class Wine:
 
     def xdotool(self, *arguments):
         self.run("xdotool", *arguments)
+
+    def stored_zoom(self):
+        """The zoom kept under HKCU\\Software\\Movra, or None."""
+        done = self.run("wine", "reg", "query", "HKCU\\Software\\Movra", "/v", "Zoom", check=False)
+        words = done.stdout.decode(errors="replace").split()
+        return int(words[words.index("REG_DWORD") + 1], 16) if "REG_DWORD" in words else None
 
     def screen(self, name=None):
         """The whole screen as rows of (r, g, b); kept as a PNG under SHOTS when named."""
@@ -119,6 +136,17 @@ class Image:
             row = self.raw[(y * self.width + left) * 3:(y * self.width + left + width * step) * 3]
             rows.append(b"".join(row[i:i + 3] for i in range(0, len(row), 3 * step)))
         return b"".join(rows)
+
+    def pixel(self, x, y):
+        return tuple(self.raw[(y * self.width + x) * 3:(y * self.width + x) * 3 + 3])
+
+
+def masked(pond, width, x, y, size):
+    """The pond's pixels with the size by size square at (x, y) blacked out."""
+    pixels = bytearray(pond)
+    for row in range(y, y + size):
+        pixels[(row * width + x) * 3:(row * width + x + size) * 3] = bytes(size * 3)
+    return bytes(pixels)
 
 
 def replay_frames(script, scale, step, width, height):
@@ -172,10 +200,11 @@ class ReplayTest(unittest.TestCase):
 class ExecutableTest(unittest.TestCase):
     def test_the_files_need_only_windows_dlls_and_carry_no_time_stamp(self):
         import pefile
-        for path in (MOVRA, REPLAY):
+        for path in (MOVRA, SAVER, REPLAY):
             pe = pefile.PE(path)
             dlls = {entry.dll.decode().upper() for entry in pe.DIRECTORY_ENTRY_IMPORT}
-            self.assertLessEqual(dlls, {"GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "SHELL32.DLL", "USER32.DLL"})
+            self.assertLessEqual(dlls, {"ADVAPI32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "SHELL32.DLL",
+                                        "USER32.DLL"})
             self.assertEqual(pe.FILE_HEADER.TimeDateStamp, 0, path)
 
     def test_the_version_information_names_movra_in_japanese(self):
@@ -197,19 +226,23 @@ class ExecutableTest(unittest.TestCase):
 class WindowTest(unittest.TestCase):
     """One run of the program per DPI, from its first tick to the end command."""
 
-    def check_window(self, dpi, replay_scale, step):
-        WINE.set_dpi(dpi)
-        program = WINE.start()
-        window = WINE.wait_window(MAIN_CAPTION)
+    def inner_area(self, window, dpi, zoom=1):
+        """Where the pond's inner area starts on the screen; the window's client area checked."""
         x0, y0, width, height = WINE.geometry(window)
-        client = (px(1845, dpi), px(1815, dpi))
+        client = (px(1845, dpi * zoom), px(1815, dpi * zoom))
         if SHOTS:  # the frame's borders are alike but for the caption on top
             border = (width - client[0]) // 2
             x0, y0 = x0 + border, y0 + height - client[1] - border
         else:
             self.assertEqual((width, height), client)
-        # The pond's inner area, inside a one-pixel border 15 twips from the left:
-        left, top = x0 + px(15, dpi) + 1, y0 + 1
+        # Inside a one-pixel border (zoom pixels) 15 twips from the left.
+        return x0 + px(15, dpi * zoom) + zoom, y0 + zoom
+
+    def check_window(self, dpi, replay_scale, step):
+        WINE.set_dpi(dpi)
+        program = WINE.start()
+        window = WINE.wait_window(MAIN_CAPTION)
+        left, top = self.inner_area(window, dpi)
         # The painted cells, 29 by 29 (the strip beyond is the system's colour).
         pond_w = pond_h = px(1740, dpi)
         time.sleep(1)  # the first tick paints the calm pond, then the timer sleeps
@@ -291,9 +324,7 @@ class WindowTest(unittest.TestCase):
         WINE.wait_window("Movra ヘルプ")  # the viewer's caption is the help file's own title
         time.sleep(1)
         WINE.screen("96-help")
-        program.kill()
-        program.wait()
-        WINE.run("wineserver", "-k", check=False)
+        WINE.stop(program)
 
     def test_at_96_dpi_4_pixel_cells(self):
         self.check_window(96, 1, 1)
@@ -302,6 +333,134 @@ class WindowTest(unittest.TestCase):
         # movra-replay scales by whole numbers: at 3 times, every second pixel.
         self.check_window(144, 3, 2)
 
+    def test_zoom_2_at_144_dpi_12_pixel_cells(self):
+        WINE.set_dpi(144)
+        program = WINE.start("--zoom", "2")
+        left, top = self.inner_area(WINE.wait_window(MAIN_CAPTION), 144, 2)
+        time.sleep(1)
+        size = px(1740, 288)
+        calm = replay_frames("tick 1\n", 3, 1, size, size)[0]
+        self.assertEqual(WINE.screen("144-2x-calm").crop(left, top, size, size), calm)
+        WINE.stop(program)
+
+    def test_zoomed_by_option_keys_and_wheel_full_screen_and_the_zoom_chosen_kept(self):
+        WINE.set_dpi(96)
+        program = WINE.start("--zoom", "2")
+        window = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", window)  # as a window manager gives it
+        left, top = self.inner_area(window, 96, 2)
+        time.sleep(1)
+        size = px(1740, 192)  # 8-pixel cells
+        pond = lambda name=None: WINE.screen(name).crop(left, top, size, size)
+        self.assertEqual(pond("96-2x-calm"), replay_frames("tick 1\n", 2, 1, size, size)[0])
+        self.assertIsNone(WINE.stored_zoom(), "--zoom is kept")
+
+        # The pond has the focus: the cursor moves from its start, (15, 15), and
+        # drops on its own cell, which keeps its marker as the ring spreads.
+        WINE.xdotool("key", "Right", "Down")
+        time.sleep(0.3)
+        marker = (left + 15 * 8, top + 15 * 8)
+        self.assertEqual(WINE.screen("96-2x-cursor-calm").pixel(*marker), (255, 255, 0))
+        WINE.xdotool("key", "space")
+        time.sleep(0.6)
+        frames = replay_frames("tick 1\npress 915 915 1\ntick 40\n", 2, 1, size, size)
+        stirred = WINE.screen("96-2x-cursor-stirred")
+        self.assertEqual(stirred.pixel(*marker), (255, 255, 0))
+        self.assertIn(masked(stirred.crop(left, top, size, size), size, 120, 120, 8),
+                      [masked(frame, size, 120, 120, 8) for frame in frames[2:32]])
+
+        # Ctrl+plus: 3x, kept; 4x would not fit the 480 lines of the screen.
+        WINE.xdotool("key", "ctrl+plus")
+        time.sleep(0.5)
+        self.inner_area(window, 96, 3)
+        self.assertEqual(WINE.stored_zoom(), 3)
+        WINE.xdotool("key", "ctrl+shift+plus")
+        time.sleep(0.5)
+        windowed = WINE.geometry(window)
+        self.inner_area(window, 96, 3)
+
+        # Full screen: the inner area at 4x, centred on black; the menu opens
+        # there; Escape gives the window back as it was.
+        WINE.xdotool("key", "F11")
+        time.sleep(0.8)
+        self.assertEqual(WINE.geometry(window)[2:], (640, 480))
+        screen = WINE.screen("96-full-screen")
+        self.assertEqual([screen.pixel(x, y) for x, y in ((0, 0), (79, 240), (80, 1), (560, 240), (300, 478))],
+                         [(0, 0, 0)] * 5)
+        self.assertEqual(screen.pixel(80, 2)[:2], (0, 0))  # water
+        self.assertEqual(screen.pixel(80 + 15 * 16, 2 + 15 * 16), (255, 255, 0))  # the cursor
+        before = set(WINE.windows())
+        WINE.xdotool("mousemove", "300", "300", "click", "3")
+        time.sleep(0.5)
+        # The menu at the mouse (Wine may add a window of its own to clip the pointer to full screen).
+        self.assertIn((300, 300), [WINE.geometry(found)[:2] for found in set(WINE.windows()) - before])
+        WINE.xdotool("key", "Escape")
+        time.sleep(0.3)
+        WINE.xdotool("key", "Escape")
+        time.sleep(0.8)
+        self.assertEqual(WINE.geometry(window), windowed)
+
+        # Shift+F10: the menu where the cursor's press lands, a pixel into its
+        # cell, its first item (the help) selected.
+        WINE.xdotool("key", "Right", "shift+F10")
+        time.sleep(0.5)
+        left, top = self.inner_area(window, 96, 3)
+        menus = [WINE.geometry(found) for found in WINE.windows() if found != window]
+        at = (left + 16 * 12 + 3, top + 15 * 12 + 3)
+        self.assertIn(at, [menu[:2] for menu in menus if menu[2:] != (640, 480)])
+        WINE.screen("96-3x-menu-by-key")
+        WINE.xdotool("key", "Return")
+        WINE.wait_window("Movra ヘルプ")
+        WINE.stop(program)
+
+        # The next start is at the zoom chosen, in the rain; Ctrl and the
+        # wheel, and Ctrl+0.
+        program = WINE.start("--rain-seed", "7")
+        window = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", window)
+        left, top = self.inner_area(window, 96, 3)
+        time.sleep(2.5)  # drops fall 0.1 to 1.9 s apart, and ring for 3 s
+        size = px(1740, 288)
+        self.assertNotEqual(WINE.screen("96-3x-rain").crop(left, top, size, size),
+                            replay_frames("tick 1\n", 3, 1, size, size)[0])
+        WINE.xdotool("mousemove", str(left + 50), str(top + 50), "keydown", "ctrl", "click", "5", "keyup", "ctrl")
+        time.sleep(0.5)
+        self.inner_area(window, 96, 2)
+        self.assertEqual(WINE.stored_zoom(), 2)
+        WINE.xdotool("key", "ctrl+0")
+        time.sleep(0.5)
+        self.inner_area(window, 96, 1)
+        self.assertEqual(WINE.stored_zoom(), 1)
+        WINE.stop(program)
+
+
+class ScreenSaverTest(unittest.TestCase):
+    def test_it_rains_full_screen_until_the_pointer_moves_and_has_no_settings(self):
+        WINE.set_dpi(96)
+        saver = WINE.start("/s", program=SAVER)
+        deadline = time.time() + 15
+        while WINE.screen().pixel(80, 2) != (0, 0, 200) and time.time() < deadline:
+            time.sleep(0.2)
+        time.sleep(2.5)  # drops fall 0.1 to 1.9 s apart, and ring for 3 s
+        screen = WINE.screen("saver")
+        # The pond at 4x, centred on black, as the program's full screen.
+        self.assertEqual([screen.pixel(x, y) for x, y in ((0, 0), (79, 240), (560, 240))], [(0, 0, 0)] * 3)
+        self.assertNotEqual(screen.crop(80, 2, 464, 464), replay_frames("tick 1\n", 4, 1, 464, 464)[0])
+        WINE.xdotool("mousemove", "300", "300")
+        time.sleep(0.5)
+        WINE.xdotool("mousemove", "302", "301")  # a shaken desk
+        time.sleep(1)
+        self.assertIsNone(saver.poll())
+        WINE.xdotool("mousemove", "330", "330")
+        self.assertEqual(saver.wait(timeout=15), 0)
+
+        settings = WINE.start(program=SAVER)  # a double click asks for the settings
+        box = WINE.wait_window(MAIN_CAPTION)
+        WINE.xdotool("windowfocus", "--sync", box)
+        WINE.screen("saver-settings")
+        WINE.xdotool("key", "Return")
+        self.assertEqual(settings.wait(timeout=15), 0)
+        WINE.run("wineserver", "-k", check=False)
 
 if __name__ == "__main__":
     WINE = Wine()
