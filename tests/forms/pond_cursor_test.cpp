@@ -3,6 +3,7 @@
 
 #include "forms/recorder.h"
 #include "forms/replay.h"
+#include "tests/forms/memory_sink.h"
 
 namespace movra::forms {
 namespace {
@@ -56,24 +57,9 @@ TEST(PondCursorTest, TheMarkerShowsOverTheCellAndMovingOrAPointerPressRestoresIt
     EXPECT_EQ(Image(replay.pond()), before);
 }
 
-}  // namespace
-}  // namespace movra::forms
-
-namespace movra::forms {
-namespace {
-
-struct Sink : RecordSink {
-    std::optional<std::string> Write(const std::string& lines) override {
-        text += lines;
-        return std::nullopt;
-    }
-    void Tell(const std::string&) override {}
-    std::string text;
-};
-
 TEST(PondCursorTest, DropAndMenuKeysPressInTheCursorsCellAndAreRecordedSo) {
     replay::Replay replay;
-    Sink sink;
+    MemorySink sink;
     Recorder recorder(replay.form(), sink, "keys.txt");
     std::string trace;
     replay.Run(script::ReadScript("tick\n"), [&](const std::string& lines) { trace += lines; }, false);

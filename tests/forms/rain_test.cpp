@@ -5,6 +5,7 @@
 #include "forms/recorder.h"
 #include "forms/replay.h"
 #include "tests/forms/fake_controls.h"
+#include "tests/forms/memory_sink.h"
 
 namespace movra::forms {
 namespace {
@@ -38,18 +39,9 @@ TEST(RainTest, ASeedGivesTheSameDropsOnTheSameTicksAboutOneASecondAndNeverFillsT
     EXPECT_LT(mostBusy, SourceSlots);
 }
 
-struct Sink : RecordSink {
-    std::optional<std::string> Write(const std::string& lines) override {
-        text += lines;
-        return std::nullopt;
-    }
-    void Tell(const std::string&) override {}
-    std::string text;
-};
-
 TEST(RainTest, ARecordingOfRainReplaysWithoutRainToTheSamePond) {
     replay::Replay raining;
-    Sink sink;
+    MemorySink sink;
     Recorder recorder(raining.form(), sink, "rain.txt");  // before the rain, as in the window
     raining.StartRain(7);
     raining.Run(script::ReadScript("tick 400\n"), {}, false);
