@@ -77,6 +77,15 @@ Section
 SectionEnd
 
 Section "Uninstall"
+  ; The screen saver chosen, if it is this movra.scr (long or short name): no
+  ; setting may name a file that is gone. Before the files go, while the
+  ; folder still has its short name. StrCmp ignores case, as Windows does.
+  ReadRegStr $0 HKCU "Control Panel\Desktop" "SCRNSAVE.EXE"
+  GetFullPathName /SHORT $1 "$INSTDIR"
+  ${If} $0 == "$INSTDIR\movra.scr"
+  ${OrIf} $0 == "$1\movra.scr"
+    DeleteRegValue HKCU "Control Panel\Desktop" "SCRNSAVE.EXE"
+  ${EndIf}
   !insertmacro RemoveFiles
   Delete "$INSTDIR\uninstall.exe"
   ; Only if empty: files of the user's own, recordings say, keep their folder.

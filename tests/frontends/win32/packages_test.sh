@@ -85,11 +85,14 @@ sleep 0.5
 xdotool key x
 timeout 30 wineserver -w
 
-# A recording of the user's own in the program's folder stays, and so does the folder.
+# A recording of the user's own in the program's folder stays, and so does the
+# folder; the screen saver chosen in Movra's movra.scr goes with it.
 echo "tick 1" >"$instdir/mine.txt"
+wine reg add 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE /d "$(winepath -w "$instdir/movra.scr")" /f >/dev/null
 wine "$uninstaller" /S
 timeout 30 wineserver -w
 [ "$(ls -A "$instdir")" = mine.txt ] || fail "the uninstaller left $(ls -A "$instdir" | tr '\n' ' ')"
+! wine reg query 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE >/dev/null 2>&1 || fail "the screen saver still names movra.scr"
 rm -r "$instdir"
 # Windows's own places for every user's programs and their uninstall entries
 # may be new in this fresh prefix; they belong to no one program and stay.
