@@ -24,6 +24,7 @@ SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
 MOVRA = os.path.join(BUILD, "movra.exe")
 SAVER = os.path.join(BUILD, "movra.scr")
 REPLAY = os.path.join(BUILD, "movra-replay.exe")
+PREVIEW_HOST = os.path.join(BUILD, "cmake", "tests", "preview_host.exe")
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 MAIN_CAPTION = "Movra Ver0.61"
 ABOUT_CAPTION = "MovraVer0.61のﾊﾞｰｼﾞｮﾝ情報"
@@ -460,6 +461,17 @@ class ScreenSaverTest(unittest.TestCase):
         WINE.screen("saver-settings")
         WINE.xdotool("key", "Return")
         self.assertEqual(settings.wait(timeout=15), 0)
+
+        # In the settings' 152 by 112 preview: a child window that fills it, and
+        # ends with it. (Wine shows no other process's child window: what it
+        # draws there is not seen here.)
+        host = subprocess.Popen(["wine", PREVIEW_HOST, SAVER], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                env=WINE.env)
+        self.assertEqual(host.stdout.readline().strip(), b"started")
+        time.sleep(3)
+        out, _ = host.communicate(b"close\n", timeout=30)
+        self.assertEqual(out.strip(), b"child 152x112")
+        self.assertEqual(host.returncode, 0)  # the saver ended with its window
         WINE.run("wineserver", "-k", check=False)
 
 if __name__ == "__main__":
