@@ -8,6 +8,12 @@ namespace movra::files {
 
 std::FILE* OpenFile(const std::string& name, const char* mode) { return std::fopen(name.c_str(), mode); }
 
+// By its name: the standard library has no call on an open file for it.
+void EmptyFile(std::FILE*, const std::string& name) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(name, ignored)) std::filesystem::resize_file(name, 0, ignored);
+}
+
 bool IsDirectory(const std::string& name) {
     std::error_code ignored;
     return std::filesystem::is_directory(name, ignored);

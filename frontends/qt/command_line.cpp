@@ -1,6 +1,9 @@
 #include "frontends/qt/command_line.h"
 
+#include <cstdio>
+
 #include "core/cli/exit_status.h"
+#include "core/cli/messages.h"
 #include "core/cli/movra_command_line.h"
 
 namespace movra::qt {
@@ -23,6 +26,8 @@ bool HasDisplay(const cli::Arguments& arguments) {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
+
+void TellOnStandardError(const std::string& message) { std::fputs(message.c_str(), stderr); }
 
 }  // namespace
 
@@ -48,10 +53,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, std::ostream& out, std
     // empty file behind, and for appending, so that a refusal at start-up
     // still overwrites nothing.
     if (decided.record) {
-        commandLine.record = std::make_unique<QFile>(QString::fromStdString(*decided.record));
-        if (!commandLine.record->open(QIODevice::Append)) {
-            err << "movra: cannot write " << *decided.record << ": " << commandLine.record->errorString().toStdString()
-                << '\n';
+        std::error_code reason;
+        commandLine.record.emplace(*decided.record, TellOnStandardError, reason);
+        if (reason) {
+            err << cli::CannotWrite("movra", *decided.record, reason);
             return {cli::UsageStatus};
         }
     }

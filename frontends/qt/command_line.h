@@ -1,7 +1,6 @@
 // The program's command line, read before any window exists.
 #pragma once
 
-#include <QFile>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "core/script/script.h"
+#include "forms/record_file.h"
 
 namespace movra::qt {
 
@@ -22,7 +22,7 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // --record: the file, open for appending and so still as it was; the
     // recording empties it once the program has started.
-    std::unique_ptr<QFile> record = nullptr;
+    std::optional<forms::RecordFile> record = std::nullopt;
     // --play: the recording's commands, read and checked.
     std::optional<std::vector<script::Command>> play = std::nullopt;
     int zoom = 0;             // --zoom's factor for this run; 0 when not given

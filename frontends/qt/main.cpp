@@ -1,15 +1,16 @@
 // Movra: ripples on a small pond. Starts the main window.
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 
 #include "forms/player.h"
 #include "forms/rain.h"
+#include "forms/recorder.h"
 #include "frontends/qt/command_line.h"
 #include "frontends/qt/main_window.h"
 #include "frontends/qt/qt_runtime.h"
 #include "frontends/qt/qt_timer.h"
-#include "frontends/qt/recording_file.h"
 #include "frontends/qt/setup.h"
 
 namespace {
@@ -43,8 +44,16 @@ int main(int argc, char* argv[]) {
         window.show();
     // Followers are told in this order. The recorder first: it counts each
     // tick before the rain or the player presses on it.
-    std::unique_ptr<RecordingFile> recording;
-    if (commandLine.record) recording = std::make_unique<RecordingFile>(window.form(), std::move(commandLine.record));
+    // Its file gets what it holds once a second.
+    std::unique_ptr<movra::forms::Recorder> recorder;
+    QTimer flush;
+    if (commandLine.record) {
+        commandLine.record->Empty();
+        recorder = std::make_unique<movra::forms::Recorder>(window.form(), *commandLine.record,
+                                                            commandLine.record->name());
+        QObject::connect(&flush, &QTimer::timeout, [&recorder] { recorder->Flush(); });
+        flush.start(1000);
+    }
     QtTimer rainTimer(nullptr);
     std::unique_ptr<movra::forms::Rain> rain;
     if (commandLine.rain) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <io.h>
+
 #include "frontends/win32/text.h"
 
 namespace movra::files {
@@ -23,6 +25,11 @@ bool Identify(const std::string& name, BY_HANDLE_FILE_INFORMATION& identity) {
 
 std::FILE* OpenFile(const std::string& name, const char* mode) {
     return _wfopen(win32::Wide(name).c_str(), win32::Wide(mode).c_str());
+}
+
+void EmptyFile(std::FILE* file, const std::string&) {
+    const int descriptor = _fileno(file);
+    if (GetFileType(HANDLE(_get_osfhandle(descriptor))) == FILE_TYPE_DISK) _chsize_s(descriptor, 0);
 }
 
 bool IsDirectory(const std::string& name) {

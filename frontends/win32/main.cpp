@@ -12,10 +12,10 @@
 #include "core/cli/movra_command_line.h"
 #include "forms/player.h"
 #include "forms/rain.h"
+#include "forms/record_file.h"
 #include "forms/recorder.h"
 #include "frontends/win32/console.h"
 #include "frontends/win32/movra_window.h"
-#include "frontends/win32/record_file.h"
 #include "frontends/win32/win32_runtime.h"
 #include "frontends/win32/window_timer.h"
 #include "frontends/win32/zoom_setting.h"
@@ -24,7 +24,7 @@ namespace {
 
 struct CommandLine {
     std::optional<int> exitStatus;  // set when the program ends at once
-    std::optional<movra::win32::RecordFile> record;  // open, still as it was
+    std::optional<movra::forms::RecordFile> record;  // open, still as it was
     std::optional<std::vector<movra::script::Command>> play;
     int zoom;  // 0: the one the user last chose
     bool fullScreen;
@@ -43,7 +43,8 @@ CommandLine ReadCommandLine() {
     // and for appending, so that a refusal still overwrites nothing.
     if (!commandLine.exitStatus && decided.record) {
         std::error_code reason;
-        commandLine.record.emplace(*decided.record, reason);
+        commandLine.record.emplace(
+            *decided.record, [](const std::string& message) { movra::win32::Tell("", message); }, reason);
         if (reason) {
             err += movra::cli::CannotWrite("movra", *decided.record, reason);
             commandLine.exitStatus = movra::cli::UsageStatus;

@@ -7,7 +7,8 @@
 
 #include "tests/frontends/qt/program_fixture.h"
 #include "forms/player.h"
-#include "frontends/qt/recording_file.h"
+#include "forms/record_file.h"
+#include "forms/recorder.h"
 #include "forms/replay.h"
 #include "core/script/script.h"
 
@@ -46,9 +47,10 @@ class RecordingTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        auto file = std::make_unique<QFile>(path);
-        ASSERT_TRUE(file->open(QIODevice::Append));
-        recorder = std::make_unique<qt::RecordingFile>(form->form(), std::move(file));
+        std::error_code reason;
+        file.emplace(path.toStdString(), [](const std::string&) {}, reason);
+        ASSERT_FALSE(reason) << reason.message();
+        recorder = std::make_unique<forms::Recorder>(form->form(), *file, file->name());
     }
 
     void TearDown() override {
@@ -85,7 +87,8 @@ protected:
 
     QTemporaryDir dir;
     const QString path = dir.filePath("session.txt");
-    std::unique_ptr<qt::RecordingFile> recorder;
+    std::optional<forms::RecordFile> file;
+    std::unique_ptr<forms::Recorder> recorder;
     std::unique_ptr<forms::Player> player;
     std::vector<QImage> frames;  // the window's pond after each step
 };

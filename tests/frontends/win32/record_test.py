@@ -56,6 +56,8 @@ class RecordAndPlayTest(unittest.TestCase):
     def test_a_recording_with_a_rest_replays_on_linux_to_what_the_window_painted(self):
         with tempfile.TemporaryDirectory() as work:
             path = os.path.join(work, "session.txt")
+            with open(path, "w") as file:
+                file.write("an older recording\n")  # emptied once the program has started
             program, at = self.start("--record", windows_path(path))
             time.sleep(1)
             WINE.xdotool("mousemove", str(at[0] + 50), str(at[1] + 30), "click", "1")
