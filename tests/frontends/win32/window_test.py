@@ -471,8 +471,8 @@ class ScreenSaverTest(unittest.TestCase):
         self.assertEqual(settings.wait(timeout=15), 0)
 
         # In the settings' 152 by 112 preview: a child window that fills it, and
-        # ends with it. (Wine shows no other process's child window: what it
-        # draws there is not seen here.)
+        # ends with it. (Debian 12's Wine shows no other process's child
+        # window, so what it draws there is not compared.)
         host = subprocess.Popen(["wine", PREVIEW_HOST, SAVER], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                 env=WINE.env)
         self.assertEqual(host.stdout.readline().strip(), b"started")
