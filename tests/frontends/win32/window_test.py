@@ -105,6 +105,11 @@ class Wine:
         values = self.xdotool_values("getwindowgeometry", window)
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
+    def major_version(self):
+        """Wine's own: 8 in Debian 12, 10 in Debian 13."""
+        version = self.run("wine", "--version").stdout.decode()  # "wine-10.0 (Debian ...)"
+        return int(version.removeprefix("wine-").split(".")[0])
+
     def pointer(self):
         values = self.xdotool_values("getmouselocation")
         return int(values["X"]), int(values["Y"])
@@ -471,12 +476,17 @@ class ScreenSaverTest(unittest.TestCase):
         self.assertEqual(settings.wait(timeout=15), 0)
 
         # In the settings' 152 by 112 preview: a child window that fills it, and
-        # ends with it. (Debian 12's Wine shows no other process's child
-        # window, so what it draws there is not compared.)
+        # ends with it.
         host = subprocess.Popen(["wine", PREVIEW_HOST, SAVER], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                 env=WINE.env)
         self.assertEqual(host.stdout.readline().strip(), b"started")
         time.sleep(3)
+        # The pond at 1x, 16 px in, on black. Wine before 9 (Debian 12's)
+        # shows no other process's child window, so there is nothing to see.
+        if WINE.major_version() >= 9:
+            row = [WINE.screen("saver-preview").pixel(x, 56) for x in range(8, 144)]
+            self.assertEqual(row[:8] + row[-8:], [(0, 0, 0)] * 16)
+            self.assertTrue(all(r == g == 0 < b for r, g, b in row[8:124]), row)
         out, _ = host.communicate(b"close\n", timeout=30)
         self.assertEqual(out.strip(), b"child 152x112")
         self.assertEqual(host.returncode, 0)  # the saver ended with its window
