@@ -222,11 +222,12 @@ class ExecutableTest(unittest.TestCase):
 
     def test_the_version_information_names_movra_in_japanese(self):
         import pefile
+        saver = pefile.PE(SAVER)
+        self.assertEqual(self.version_strings(saver)["OriginalFilename"], "movra.scr")
+        self.assertIn("Movra", saver.get_resources_strings())  # its name in the settings' list
         pe = pefile.PE(MOVRA)
-        info = {info.Key: info for info in pe.FileInfo[0]}
-        table = info[b"StringFileInfo"].StringTable[0]
-        strings = {key.decode(): value.decode() for key, value in table.entries.items()}
-        self.assertEqual(table.LangID, b"041104B0")
+        strings = self.version_strings(pe)
+        self.assertEqual(strings["OriginalFilename"], "movra.exe")
         self.assertEqual(strings["FileDescription"], "Movraシミュレーションプログラム")
         self.assertEqual(strings["ProductName"], "MovraVer0.61")
         self.assertEqual((strings["FileVersion"], strings["ProductVersion"]), ("1.00", "1.00"))
@@ -234,6 +235,12 @@ class ExecutableTest(unittest.TestCase):
         self.assertIn("MIT", strings["LegalCopyright"])
         fixed = pe.VS_FIXEDFILEINFO[0]
         self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x10000, 0))
+
+    def version_strings(self, pe):
+        info = {info.Key: info for info in pe.FileInfo[0]}
+        table = info[b"StringFileInfo"].StringTable[0]
+        self.assertEqual(table.LangID, b"041104B0")
+        return {key.decode(): value.decode() for key, value in table.entries.items()}
 
 
 class WindowTest(unittest.TestCase):
